@@ -1,0 +1,43 @@
+// The clock and time-zone records and calls that the phase calculation is written against,
+// fed by the one replaceable clock (Clock.h) and the system's time zone. Plain C++: callers
+// need no Qt.
+#pragma once
+
+#include <cstdint>
+
+using WORD = std::uint16_t;
+using DWORD = std::uint32_t;
+using LONG = std::int32_t;
+
+struct SYSTEMTIME {
+    WORD wYear;
+    WORD wMonth;      // 1 = January
+    WORD wDayOfWeek;  // 0 = Sunday
+    WORD wDay;
+    WORD wHour;
+    WORD wMinute;
+    WORD wSecond;
+    WORD wMilliseconds;
+};
+
+struct TIME_ZONE_INFORMATION {
+    LONG Bias;  // minutes: Universal Time = local standard time + Bias
+    wchar_t StandardName[32];
+    SYSTEMTIME StandardDate;  // return to standard time
+    LONG StandardBias;
+    wchar_t DaylightName[32];
+    SYSTEMTIME DaylightDate;  // start of daylight time
+    LONG DaylightBias;        // minutes added to Bias while daylight time is in force
+};
+
+inline constexpr DWORD TIME_ZONE_ID_UNKNOWN = 0;
+inline constexpr DWORD TIME_ZONE_ID_STANDARD = 1;
+inline constexpr DWORD TIME_ZONE_ID_DAYLIGHT = 2;
+inline constexpr DWORD TIME_ZONE_ID_INVALID = 0xFFFFFFFF;
+
+// Universal Time of the clock.
+void GetSystemTime(SYSTEMTIME* time);
+// Local wall-clock time of the clock in the zone now in force.
+void GetLocalTime(SYSTEMTIME* time);
+// The system zone's rules at the instant of the clock; returns a TIME_ZONE_ID_* status.
+DWORD GetTimeZoneInformation(TIME_ZONE_INFORMATION* info);
