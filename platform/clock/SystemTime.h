@@ -3,11 +3,7 @@
 // need no Qt.
 #pragma once
 
-#include <cstdint>
-
-using WORD = std::uint16_t;
-using DWORD = std::uint32_t;
-using LONG = std::int32_t;
+#include "platform/Win32Types.h"
 
 struct SYSTEMTIME {
     WORD wYear;
