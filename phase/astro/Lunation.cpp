@@ -3,9 +3,12 @@
 #include <cmath>
 #include <span>
 
+#include "phase/astro/Calendar.h"
+
 namespace {
 
 constexpr double kRadiansPerDegree = 0.017453292519943295;
+constexpr double kMeanLunationDays = 29.53058868;
 
 // One periodic term: (base + perCentury T) sin(sun M + moon M' + latitude F), the multiple of
 // each angle formed in degrees.
@@ -39,7 +42,7 @@ constexpr Term kQuarterTerms[] = {
 double MeanPhase(double n, double t) {
     const double t2 = t * t;
     const double t3 = t2 * t;
-    return 2415020.75933 + 29.53058868 * n + 0.0001178 * t2 - 1.55e-7 * t3 +
+    return 2415020.75933 + kMeanLunationDays * n + 0.0001178 * t2 - 1.55e-7 * t3 +
            0.00033 * std::sin((166.56 + 132.87 * t - 0.009173 * t2) * kRadiansPerDegree);
 }
 
@@ -88,4 +91,32 @@ double TruePhaseInstant(double k, double f) {
         return instant;
     }
     return mean;
+}
+
+double LunationInProgress(double now) {
+    // First estimate from the month a little more than a lunation back.
+    const double start = now - 45.0;
+    int32_t year = 0;
+    int32_t month = 0;
+    int32_t day = 0;
+    JulianDayToDate(start, &year, &month, &day);
+    double k = std::floor(((month - 1) * 0.08333333333333333 + year - 1900) * 12.3685);
+
+    double prev = MeanPhaseInstant(start, k);
+    // Far in the future the first estimate lies after now, where the forward search below
+    // would never end.
+    while (prev > now) {
+        k = k - 1;
+        prev = MeanPhaseInstant(start, k);
+    }
+    double t = prev;
+    for (;;) {
+        t = t + kMeanLunationDays;
+        const double next = MeanPhaseInstant(t, k + 1);
+        if (prev <= now && next > now) {
+            return k;
+        }
+        prev = next;
+        k = k + 1;
+    }
 }

@@ -9,3 +9,7 @@ double MeanPhaseInstant(double jd, double k);
 // The instant of phase fraction f of lunation k: 0 new moon, 0.25 first quarter, 0.5 full
 // moon, 0.75 last quarter. Other fractions get the mean phase without periodic corrections.
 double TruePhaseInstant(double k, double f);
+
+// The lunation in progress at the Julian day now: the whole number k whose mean new moon is
+// at or before now while that of k + 1 is after now.
+double LunationInProgress(double now);

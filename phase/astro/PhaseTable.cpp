@@ -1,7 +1,6 @@
 #include "phase/astro/PhaseTable.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "phase/astro/Calendar.h"
 #include "phase/astro/DaylightRules.h"
@@ -10,7 +9,6 @@
 
 namespace {
 
-constexpr double kMeanLunationDays = 29.53058868;
 constexpr double kDaysPerMinute = 0.0006944444444444445;
 
 // Which phase each row holds, counted from the lunation in progress, and the fraction stored
@@ -25,40 +23,12 @@ constexpr RowPhase kRows[kPhaseRows] = {
     {1, 0.25, 0.25}, {1, 0.5, 0.5},   {1, 0.75, 0.75}, {2, 0.0, 1.0},
 };
 
-// The lunation whose mean new moon is at or before now while the next one's is after now.
-double CurrentLunation(double now) {
-    const double start = now - 45.0;
-    int32_t year = 0;
-    int32_t month = 0;
-    int32_t day = 0;
-    JulianDayToDate(start, &year, &month, &day);
-    double k = std::floor(((month - 1) * 0.08333333333333333 + year - 1900) * 12.3685);
-
-    double prev = MeanPhaseInstant(start, k);
-    // The estimate runs ahead of the calendar by some days a millennium; far in the future it
-    // lies after now, and the search below only moves forward.
-    while (prev > now) {
-        k = k - 1;
-        prev = MeanPhaseInstant(start, k);
-    }
-    double t = prev;
-    for (;;) {
-        t = t + kMeanLunationDays;
-        const double next = MeanPhaseInstant(t, k + 1);
-        if (prev <= now && next > now) {
-            return k;
-        }
-        prev = next;
-        k = k + 1;
-    }
-}
-
 }  // namespace
 
 void BuildPhaseTable(PhaseEntry* entries, int32_t count) {
     ClockTime clock{};
     ReadClock(&clock, 0);
-    const double k = CurrentLunation(ClockToJulianDay(clock));
+    const double k = LunationInProgress(ClockToJulianDay(clock));
 
     double instants[kPhaseRows];
     for (int32_t n = 0; n < kPhaseRows; ++n) {
