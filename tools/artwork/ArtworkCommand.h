@@ -1,0 +1,19 @@
+// The command line of the artwork generator: which picture to draw and where to write it.
+//   moon <kind 0-3> <north|south> <out.bmp>   a 120 x 120 phase picture
+//   icon <out.ico>                            the 32 x 32 and 16 x 16 16-colour icon
+//   icon-png <size 16-512> <out.png>          the icon, smooth, for the desktop
+//   night <out.bmp>                           the 400 x 420 credits picture
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace artwork {
+
+// Runs one command (the arguments after the program name). Returns the exit status: 0 when
+// the file was written, 2 for a wrong command line, 1 when the file could not be written; a
+// message on `errors` says what went wrong.
+int runArtworkCommand(const std::vector<std::string>& args, std::ostream& errors);
+
+}  // namespace artwork

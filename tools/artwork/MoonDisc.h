@@ -1,0 +1,27 @@
+// Paints the lit and unlit parts of the lunar disc, lit by the Sun from a given direction, with
+// soft edges, into a picture.
+#pragma once
+
+#include "tools/artwork/Raster.h"
+
+namespace artwork {
+
+// A direction in the viewer's frame: x to the right, y up, z towards the viewer.
+struct Direction {
+    double x = 0.0;
+    double y = 0.0;
+    double z = 1.0;
+};
+
+struct MoonLight {
+    Direction sun;            // where the Sun shines from
+    double sunlight = 1.0;    // brightness of the fully lit ground
+    double earthshine = 0.0;  // brightness of the ground the Sun does not reach
+};
+
+// Paints a disc of `radius` pixels centred on (centreX, centreY) (pixel centres lie at
+// integer + 0.5) over what the picture holds; pixels the disc does not touch are left alone.
+void paintMoon(Raster& target, double centreX, double centreY, double radius,
+               const MoonLight& light);
+
+}  // namespace artwork

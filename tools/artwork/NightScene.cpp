@@ -1,0 +1,186 @@
+#include "tools/artwork/NightScene.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "tools/artwork/MoonDisc.h"
+#include "tools/artwork/Noise.h"
+
+namespace artwork {
+
+namespace {
+
+constexpr double kHorizon = 292.0;  // first row of water
+constexpr double kMoonX = 236.0;
+constexpr double kMoonY = 116.0;
+constexpr double kMoonRadius = 52.0;
+
+constexpr Colour kSkyTop{0.008, 0.016, 0.060};
+constexpr Colour kSkyMiddle{0.025, 0.055, 0.150};
+constexpr Colour kSkyLow{0.080, 0.140, 0.270};
+constexpr Colour kMoonGlow{0.55, 0.62, 0.75};
+constexpr Colour kMoonlight{1.00, 0.96, 0.85};
+constexpr Colour kLand{0.010, 0.014, 0.030};
+
+double smoothStep(double edge0, double edge1, double x) {
+    const double t = std::clamp((x - edge0) / (edge1 - edge0), 0.0, 1.0);
+    return t * t * (3.0 - 2.0 * t);
+}
+
+// Light scattered around the Moon, as a function of the distance from its centre.
+double moonGlow(double x, double y) {
+    const double d = std::max(0.0, std::hypot(x - kMoonX, y - kMoonY) - kMoonRadius);
+    return 0.28 * std::exp(-d / 18.0) + 0.16 * std::exp(-d / 75.0);
+}
+
+Colour skyAt(double x, double y) {
+    const double t = std::clamp(y / kHorizon, 0.0, 1.0);
+    Colour sky = t < 0.55 ? mix(kSkyTop, kSkyMiddle, smoothStep(0.0, 0.55, t))
+                          : mix(kSkyMiddle, kSkyLow, smoothStep(0.55, 1.0, t));
+    return sky + kMoonGlow * moonGlow(x, y);
+}
+
+// Top of the headland on the left, in rows; the land lies below it down to the horizon.
+double headlandTop(double x) {
+    const double shape = 1.0 - smoothStep(40.0, 150.0, x);
+    const double ridge = fractalNoise(x / 38.0, 2.5, 4, 71u) - 0.5;
+    return kHorizon - shape * (26.0 + ridge * 14.0) - 1.0;
+}
+
+constexpr double kBeaconX = 118.0;
+
+double beaconY() {
+    return headlandTop(kBeaconX) - 2.5;
+}
+
+// Stars on a lattice of cells: at most one per cell, brightness falling steeply so that a few
+// stand out among many faint ones.
+void paintStars(Raster& picture) {
+    constexpr int kCell = 9;
+    for (int cy = 0; cy * kCell < static_cast<int>(kHorizon); ++cy) {
+        for (int cx = 0; cx * kCell < picture.width(); ++cx) {
+            if (hashUnit(cx, cy, 501u) > 0.62) {
+                continue;
+            }
+            const double sx = (cx + hashUnit(cx, cy, 502u)) * kCell;
+            const double sy = (cy + hashUnit(cx, cy, 503u)) * kCell;
+            const double haze = 1.0 - smoothStep(kHorizon - 110.0, kHorizon - 10.0, sy);
+            const double drowned = std::clamp(1.0 - moonGlow(sx, sy) * 4.5, 0.0, 1.0);
+            const double brightness =
+                std::pow(hashUnit(cx, cy, 504u), 6.0) * 1.4 + 0.06 * hashUnit(cx, cy, 505u);
+            const double strength = brightness * haze * drowned;
+            if (strength < 0.01 || sy >= headlandTop(sx)) {
+                continue;
+            }
+            const double warmth = hashUnit(cx, cy, 506u);
+            const Colour tint = warmth < 0.5
+                                    ? mix(Colour{0.75, 0.85, 1.0}, Colour{1, 1, 1}, warmth * 2)
+                                    : mix(Colour{1, 1, 1}, Colour{1.0, 0.88, 0.72}, warmth * 2 - 1);
+            const double spread = 0.45 + 0.5 * brightness;
+            for (int y = static_cast<int>(sy) - 2; y <= static_cast<int>(sy) + 2; ++y) {
+                for (int x = static_cast<int>(sx) - 2; x <= static_cast<int>(sx) + 2; ++x) {
+                    if (x < 0 || y < 0 || x >= picture.width() || y >= picture.height()) {
+                        continue;
+                    }
+                    const double d2 =
+                        (x + 0.5 - sx) * (x + 0.5 - sx) + (y + 0.5 - sy) * (y + 0.5 - sy);
+                    const double light = strength * std::exp(-d2 / (2.0 * spread * spread));
+                    picture.at(x, y) = picture.at(x, y) + tint * light;
+                }
+            }
+        }
+    }
+}
+
+// Ripples seen in perspective: row `depth` below the horizon lies at distance 1 / depth.
+double ripple(double x, double depth) {
+    const double across = (x - kMoonX) / depth;
+    const double along = 160.0 / depth;
+    const double big = fractalNoise(across * 1.3, along * 1.1, 3, 91u);
+    const double fine = valueNoise(across * 5.0, along * 4.0, 92u);
+    return big * 0.7 + fine * 0.3;
+}
+
+Colour seaAt(double x, double y) {
+    const double depth = y - kHorizon + 1.0;
+    const double wave = ripple(x, depth);
+    const double nearness = std::clamp(depth / (kNightHeight - kHorizon), 0.0, 1.0);
+
+    // The water mirrors the low sky, dimmer towards the viewer, with ripple shading.
+    Colour sea = mix(kSkyLow * 0.55, kSkyTop * 0.9, std::pow(nearness, 0.6));
+    sea = sea * (0.75 + 0.5 * wave);
+
+    // The Moon's path: wider towards the viewer, broken into glints by the ripples, and almost
+    // solid near the horizon where the ripples crowd together.
+    const double halfWidth = 10.0 + depth * 0.42;
+    const double across = (x - kMoonX) / halfWidth;
+    const double path = std::exp(-across * across);
+    const double glint = smoothStep(0.50 - 0.12 * (1.0 - nearness), 0.78, wave);
+    const double solid = std::exp(-depth / 10.0);
+    sea = sea + kMoonlight * (path * (glint * 0.95 + solid * 0.35));
+    sea = sea + kMoonGlow * (0.10 * std::exp(-std::abs(x - kMoonX) / 90.0) * (1.0 - nearness));
+
+    // The beacon's warm streak on the water below it.
+    const double beacon = std::exp(-std::pow((x - kBeaconX) / (1.2 + depth * 0.05), 2.0));
+    sea = sea + Colour{1.0, 0.72, 0.35} * (beacon * glint * 0.45 * std::exp(-depth / 40.0));
+    return sea;
+}
+
+void paintBeacon(Raster& picture) {
+    const double by = beaconY();
+    for (int y = static_cast<int>(by) - 6; y <= static_cast<int>(by) + 6; ++y) {
+        for (int x = static_cast<int>(kBeaconX) - 6; x <= static_cast<int>(kBeaconX) + 6; ++x) {
+            const double d = std::hypot(x + 0.5 - kBeaconX, y + 0.5 - by);
+            const double light = 0.9 * std::exp(-d * d / 0.7) + 0.12 * std::exp(-d / 2.5);
+            picture.at(x, y) = picture.at(x, y) + Colour{1.0, 0.78, 0.42} * light;
+        }
+    }
+}
+
+}  // namespace
+
+Raster nightScene() {
+    Raster picture(kNightWidth, kNightHeight);
+    for (int y = 0; y < kNightHeight; ++y) {
+        for (int x = 0; x < kNightWidth; ++x) {
+            const double px = x + 0.5;
+            const double py = y + 0.5;
+            if (py < kHorizon) {
+                picture.at(x, y) = skyAt(px, py);
+            } else {
+                picture.at(x, y) = seaAt(px, py);
+            }
+        }
+    }
+    paintStars(picture);
+    // A nearly full Moon: the Sun a little to its right lends the disc some depth.
+    paintMoon(picture, kMoonX, kMoonY, kMoonRadius, MoonLight{{0.28, 0.06, 0.96}, 1.0, 0.0});
+
+    // The headland, with soft edges against the sky.
+    for (int x = 0; x < kNightWidth; ++x) {
+        const double top = headlandTop(x + 0.5);
+        for (int y = std::max(0, static_cast<int>(top) - 1); y < static_cast<int>(kHorizon); ++y) {
+            picture.blend(x, y, kLand, std::clamp(y + 1.0 - top, 0.0, 1.0));
+        }
+    }
+    paintBeacon(picture);
+
+    // A faint band of haze on the horizon.
+    for (int y = static_cast<int>(kHorizon) - 3; y < static_cast<int>(kHorizon) + 3; ++y) {
+        for (int x = 0; x < kNightWidth; ++x) {
+            const double d = (y + 0.5 - kHorizon) / 2.0;
+            picture.at(x, y) = picture.at(x, y) + kSkyLow * (0.25 * std::exp(-d * d));
+        }
+    }
+
+    // Dither by less than a step of the 8-bit output, so the smooth sky shows no bands.
+    for (int y = 0; y < kNightHeight; ++y) {
+        for (int x = 0; x < kNightWidth; ++x) {
+            const double jitter = (hashUnit(x, y, 777u) - 0.5) / 255.0;
+            picture.at(x, y) = picture.at(x, y) + Colour{jitter, jitter, jitter};
+        }
+    }
+    return picture;
+}
+
+}  // namespace artwork

@@ -1,0 +1,32 @@
+#include "tools/artwork/PhasePicture.h"
+
+#include <array>
+
+#include "tools/artwork/MoonDisc.h"
+
+namespace artwork {
+
+namespace {
+
+constexpr double kDiscRadius = 57.0;
+
+// Where the Sun shines from at each phase, seen from the north: behind the Moon at new moon,
+// from the right at first quarter, from behind the viewer at full moon, from the left at last
+// quarter. The unlit ground keeps a faint glow of light from the Earth, strongest at new moon.
+constexpr std::array<MoonLight, 4> kLights{
+    MoonLight{{0.0, 0.0, -1.0}, 1.0, 0.15},
+    MoonLight{{1.0, 0.0, 0.0}, 1.0, 0.07},
+    MoonLight{{0.0, 0.0, 1.0}, 1.0, 0.0},
+    MoonLight{{-1.0, 0.0, 0.0}, 1.0, 0.07},
+};
+
+}  // namespace
+
+Raster phasePicture(int kind, Hemisphere hemisphere) {
+    Raster north(kPhasePictureSize, kPhasePictureSize);
+    const double centre = kPhasePictureSize / 2.0;
+    paintMoon(north, centre, centre, kDiscRadius, kLights.at(static_cast<std::size_t>(kind)));
+    return hemisphere == Hemisphere::North ? north : north.rotated180();
+}
+
+}  // namespace artwork
