@@ -1,0 +1,219 @@
+// The zone source against the C library for every zone of the installed time-zone database:
+// at a spread of instants and on both sides of every change of offset, the status and the
+// offset in force agree with localtime_r, and the record's transition rules name the days on
+// which the C library sees the seasons change.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/clock/SystemTime.h"
+#include "tests/platform/clock/ClockTestSupport.h"
+
+namespace {
+
+using namespace std::chrono;
+
+constexpr const char* kZoneInfo = "/usr/share/zoneinfo/";
+constexpr int kYears[] = {1976, 1981, 1986, 1991, 1996, 2001, 2006, 2009, 2012,
+                          2015, 2018, 2021, 2024, 2025, 2026, 2030, 2037};
+constexpr int kSpreadPerYear = 10;
+
+// Every zone and link that the database's own index names and that is installed.
+std::vector<std::string> InstalledZones() {
+    std::vector<std::string> zones;
+    std::ifstream index(std::string(kZoneInfo) + "tzdata.zi");
+    for (std::string line; std::getline(index, line);) {
+        std::istringstream fields(line);
+        std::string kind, first, second;
+        fields >> kind >> first >> second;
+        std::string name = kind == "Z" ? first : kind == "L" ? second : "";
+        if (!name.empty() && std::filesystem::is_regular_file(kZoneInfo + name))
+            zones.push_back(name);
+    }
+    return zones;
+}
+
+struct CState {
+    bool dst;
+    long offset;
+    bool operator==(const CState&) const = default;
+};
+
+CState CLibraryAt(std::int64_t t) {
+    const std::time_t at = static_cast<std::time_t>(t);
+    std::tm tm{};
+    localtime_r(&at, &tm);
+    return {tm.tm_isdst > 0, tm.tm_gmtoff};
+}
+
+struct Change {
+    std::int64_t at;  // first second of the new state
+    CState before, after;
+};
+
+// The C library's view of one UT year: its changes of state, found to the second.
+struct YearView {
+    std::vector<Change> changes;
+    bool seasons = false;  // daylight and standard time both occur
+    bool negative = false;
+    // The flag changes somewhere with no change of offset: a change of convention (Samara
+    // 1991, Casablanca 2018) rather than of season, which the record may read either way.
+    bool flagOnly = false;
+};
+
+YearView ViewOfYear(int year) {
+    YearView view;
+    const std::int64_t start =
+        sys_seconds{sys_days{std::chrono::year{year} / 1 / 1}}.time_since_epoch().count();
+    const std::int64_t end = start + 366 * 86400;
+    bool dstSeen = false, stdSeen = false;
+    long maxDst = LONG_MIN, maxStd = LONG_MIN;
+    auto note = [&](const CState& s) {
+        (s.dst ? dstSeen : stdSeen) = true;
+        long& max = s.dst ? maxDst : maxStd;
+        if (s.offset > max) max = s.offset;
+    };
+    std::int64_t previousT = start;
+    CState previous = CLibraryAt(start);
+    note(previous);
+    for (std::int64_t t = start + 43200; t < end; t += 86400) {
+        const CState now = CLibraryAt(t);
+        if (!(now == previous)) {
+            std::int64_t lo = previousT, hi = t;  // state(lo) == previous, state(hi) != previous
+            while (hi - lo > 1) {
+                const std::int64_t mid = lo + (hi - lo) / 2;
+                (CLibraryAt(mid) == previous ? lo : hi) = mid;
+            }
+            const CState after = CLibraryAt(hi);
+            view.changes.push_back({hi, previous, after});
+            if (after.dst != previous.dst && after.offset == previous.offset) view.flagOnly = true;
+            note(after);
+        }
+        note(now);
+        previous = now;
+        previousT = t;
+    }
+    view.seasons = dstSeen && stdSeen;
+    // Daylight time that lies below standard time is the database's negative saving; the
+    // record reads those periods the other way round.
+    view.negative = view.seasons && maxDst < maxStd;
+    return view;
+}
+
+std::int64_t SecondsOf(const SYSTEMTIME& st) {
+    const sys_days day{std::chrono::year{st.wYear} / st.wMonth / st.wDay};
+    return (sys_seconds{day} + hours{st.wHour} + minutes{st.wMinute} + seconds{st.wSecond})
+        .time_since_epoch()
+        .count();
+}
+
+std::string Describe(const std::string& zone, std::int64_t t) {
+    const std::time_t at = static_cast<std::time_t>(t);
+    std::tm tm{};
+    gmtime_r(&at, &tm);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &tm);
+    return zone + " at " + text;
+}
+
+class ZoneSweep : public testing::Test {
+protected:
+    clocktest::ClockAndZoneGuard guard_;
+    std::vector<std::string> failures_;
+
+    void Fail(const std::string& zone, std::int64_t t, const std::string& what) {
+        failures_.push_back(Describe(zone, t) + ": " + what);
+    }
+
+    void CheckInstant(const std::string& zone, std::int64_t t, const YearView& view) {
+        clocktest::FixClock(clocktest::Instant{seconds{t}});
+        TIME_ZONE_INFORMATION info;
+        const DWORD status = GetTimeZoneInformation(&info);
+        SYSTEMTIME utc, local;
+        GetSystemTime(&utc);
+        GetLocalTime(&local);
+        const CState c = CLibraryAt(t);
+
+        const std::int64_t offset = SecondsOf(local) - SecondsOf(utc);
+        if (offset != c.offset)
+            Fail(zone, t,
+                 "local time offset " + std::to_string(offset) + ", C library " +
+                     std::to_string(c.offset));
+
+        const DWORD expected = !view.seasons              ? TIME_ZONE_ID_UNKNOWN
+                               : (c.dst != view.negative) ? TIME_ZONE_ID_DAYLIGHT
+                                                          : TIME_ZONE_ID_STANDARD;
+        if (!view.flagOnly && status != expected)
+            Fail(zone, t,
+                 "status " + std::to_string(status) + ", expected " + std::to_string(expected));
+
+        const long recordOffset =
+            -60L * (info.Bias + (status == TIME_ZONE_ID_DAYLIGHT ? info.DaylightBias : 0));
+        if (c.offset % 60 == 0 && recordOffset != c.offset)
+            Fail(zone, t, "record offset " + std::to_string(recordOffset));
+    }
+
+    // With exactly one start and one end of daylight time in the year, the record's rules name
+    // the wall-clock date and hour just before each change.
+    void CheckRules(const std::string& zone, const YearView& view) {
+        if (view.flagOnly) return;
+        std::vector<Change> seasonal;
+        for (const Change& change : view.changes)
+            if (change.before.dst != change.after.dst) seasonal.push_back(change);
+        if (seasonal.size() != 2) return;
+        for (const Change& change : seasonal) {
+            clocktest::FixClock(clocktest::Instant{seconds{change.at}});
+            TIME_ZONE_INFORMATION info;
+            GetTimeZoneInformation(&info);
+            const bool toDaylight = change.after.dst != view.negative;
+            const SYSTEMTIME& rule = toDaylight ? info.DaylightDate : info.StandardDate;
+            const sys_seconds wall{seconds{change.at + change.before.offset}};
+            const sys_days day = floor<days>(wall);
+            const year_month_day date{day};
+            const unsigned dayOfMonth = static_cast<unsigned>(date.day());
+            const unsigned length =
+                static_cast<unsigned>(year_month_day_last{date.year() / date.month() / last}.day());
+            const bool dayMatches =
+                rule.wDay == 5 ? dayOfMonth + 7 > length : (dayOfMonth - 1) / 7 + 1 == rule.wDay;
+            if (rule.wMonth != static_cast<unsigned>(date.month()) ||
+                rule.wDayOfWeek != weekday{day}.c_encoding() || !dayMatches ||
+                rule.wHour != hh_mm_ss{wall - day}.hours().count())
+                Fail(zone, change.at,
+                     std::string(toDaylight ? "daylight" : "standard") + " rule " +
+                         std::to_string(rule.wMonth) + "/" + std::to_string(rule.wDayOfWeek) + "/" +
+                         std::to_string(rule.wDay) + " hour " + std::to_string(rule.wHour));
+        }
+    }
+};
+
+TEST_F(ZoneSweep, EveryInstalledZoneAgreesWithTheCLibrary) {
+    const std::vector<std::string> zones = InstalledZones();
+    ASSERT_GT(zones.size(), 300u) << "the time-zone database index is missing";
+    for (const std::string& zone : zones) {
+        clocktest::UseZone(zone);
+        for (const int year : kYears) {
+            const YearView view = ViewOfYear(year);
+            const std::int64_t start =
+                sys_seconds{sys_days{std::chrono::year{year} / 1 / 1}}.time_since_epoch().count();
+            for (int i = 0; i < kSpreadPerYear; ++i)
+                CheckInstant(zone, start + i * (365 * 86400 / kSpreadPerYear) + i * 7919, view);
+            for (const Change& change : view.changes) {
+                CheckInstant(zone, change.at - 1, view);
+                CheckInstant(zone, change.at, view);
+            }
+            CheckRules(zone, view);
+        }
+    }
+    std::string report;
+    for (std::size_t i = 0; i < failures_.size() && i < 40; ++i) report += failures_[i] + "\n";
+    EXPECT_TRUE(failures_.empty()) << failures_.size() << " disagreements, the first:\n" << report;
+}
+
+}  // namespace
