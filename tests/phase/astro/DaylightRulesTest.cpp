@@ -29,7 +29,7 @@ TEST(TransitionDayOfMonth, ResolvesRelativeRulesInTheClocksYear) {
         {2000, 2, 29, 2, 2, 5, 29},   {1900, 5, 5, 2, 3, 5, 28},
     };
     for (const DayCase& c : cases) {
-        const ScopedClock clock(UtcInstant(c.year, c.clockMonth, c.clockDay, 12));
+        SetClock(UtcInstant(c.year, c.clockMonth, c.clockDay, 12));
         EXPECT_EQ(TransitionDayOfMonth(Rule(0, c.month, c.dayOfWeek, c.occurrence)), c.expected)
             << c.year << "-" << c.clockMonth << "-" << c.clockDay << " rule " << c.month << "/"
             << c.dayOfWeek << "/" << c.occurrence;
@@ -38,7 +38,7 @@ TEST(TransitionDayOfMonth, ResolvesRelativeRulesInTheClocksYear) {
 
 // Zones without daylight saving deliver empty or odd rules; the day stays a day of a month.
 TEST(TransitionDayOfMonth, GivesADayOfTheMonthForMalformedRules) {
-    const ScopedClock clock(UtcInstant(2012, 6, 15, 12));
+    SetClock(UtcInstant(2012, 6, 15, 12));
     const SYSTEMTIME rules[] = {
         Rule(0, 0, 0, 0),     Rule(0, 0, 0, 5),         Rule(0, 13, 0, 5),
         Rule(0, 65535, 0, 1), Rule(0, 3, 0, 0),         Rule(0, 2, 9, 5),
@@ -52,7 +52,7 @@ TEST(TransitionDayOfMonth, GivesADayOfTheMonthForMalformedRules) {
 }
 
 TEST(TransitionPointOf, TakesFixedDatesAsTheyStandAndResolvesRelativeOnes) {
-    const ScopedClock clock(UtcInstant(2009, 10, 20, 12));
+    SetClock(UtcInstant(2009, 10, 20, 12));
     const struct {
         SYSTEMTIME rule;
         TransitionPoint expected;

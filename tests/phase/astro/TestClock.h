@@ -1,11 +1,9 @@
-// Test helpers for code that reads the clock and the zone: the process clock held at a fixed
-// Universal Time, and the zone named by TZ, each for the lifetime of a scope.
+// Test helpers for code that reads the clock and the zone. Each test sets the clock and the
+// zone it depends on.
 #pragma once
 
 #include <chrono>
 #include <cstdlib>
-#include <optional>
-#include <string>
 
 #include "platform/clock/Clock.h"
 
@@ -17,34 +15,12 @@ inline std::chrono::system_clock::time_point UtcInstant(int year, unsigned month
            seconds{second};
 }
 
-class ScopedClock {
-public:
-    explicit ScopedClock(std::chrono::system_clock::time_point instant) {
-        platform::SetClock([instant] { return instant; });
-    }
-    ~ScopedClock() { platform::SetClock({}); }
-    ScopedClock(const ScopedClock&) = delete;
-    ScopedClock& operator=(const ScopedClock&) = delete;
-};
+// Holds the process clock at an instant.
+inline void SetClock(std::chrono::system_clock::time_point instant) {
+    platform::SetClock([instant] { return instant; });
+}
 
-class ScopedZone {
-public:
-    explicit ScopedZone(const char* tz) {
-        if (const char* old = std::getenv("TZ")) {
-            saved_ = old;
-        }
-        setenv("TZ", tz, 1);
-    }
-    ~ScopedZone() {
-        if (saved_) {
-            setenv("TZ", saved_->c_str(), 1);
-        } else {
-            unsetenv("TZ");
-        }
-    }
-    ScopedZone(const ScopedZone&) = delete;
-    ScopedZone& operator=(const ScopedZone&) = delete;
-
-private:
-    std::optional<std::string> saved_;
-};
+// The zone, as a name or a rule, that the zone source reads from TZ.
+inline void SetZone(const char* tz) {
+    setenv("TZ", tz, 1);
+}
