@@ -105,6 +105,10 @@ TEST(ReadClock, FillsTheSnapshotFromTheClock) {
         {"CET-1CEST,M3.5.0,M10.5.0/3", 1, {0, 0, 1, 15, 10, 109, 0, 77, 0}, TIME_ZONE_ID_STANDARD},
         {"America/New_York", 1, {0, 0, 19, 14, 10, 109, 6, 77, 0}, TIME_ZONE_ID_STANDARD},
         {"Australia/Sydney", 1, {0, 0, 11, 15, 10, 109, 0, 77, 1}, TIME_ZONE_ID_DAYLIGHT},
+        {"Nowhere/Nothing",
+         0,
+         {0, 0, 0, 15, 10, 109, 0, 77, 0},
+         static_cast<int32_t>(TIME_ZONE_ID_INVALID)},
     };
     for (const ClockCase& c : cases) {
         SetZone(c.zone);
