@@ -194,15 +194,6 @@ TEST_F(KernelObjectsTest, BadHandlesAndArgumentsAreRefused) {
     EXPECT_FALSE(fs::exists(runtime_ / "escape"));
 }
 
-TEST_F(KernelObjectsTest, LastErrorBelongsToTheThread) {
-    EXPECT_FALSE(CloseHandle(nullptr));
-    std::thread([] {
-        EXPECT_EQ(GetLastError(), DWORD(ERROR_SUCCESS));
-        CreateSemaphoreW(0, 0, kSlot);
-    }).join();
-    EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_HANDLE));
-}
-
 TEST_F(KernelObjectsTest, UnsafeRuntimeFoldersAreRefused) {
     const fs::path folder = runtime_ / "tidewell";
     const fs::path elsewhere = runtime_ / "elsewhere";
