@@ -11,7 +11,7 @@ namespace {
 // The crescent is the part of the outer disc that the inner disc, set up and to the left,
 // leaves uncovered. Coordinates are in icon widths, y down.
 constexpr double kOuterX = 0.50, kOuterY = 0.50, kOuterR = 0.46;
-constexpr double kInnerX = 0.29, kInnerY = 0.43, kInnerR = 0.39;
+constexpr double kInnerX = 0.30, kInnerY = 0.43, kInnerR = 0.37;
 constexpr int kSamples = 8;  // per pixel and axis
 
 constexpr Colour kRim{0.62, 0.36, 0.02};  // the thin edge that sets it off from any ground

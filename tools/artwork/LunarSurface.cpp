@@ -24,7 +24,7 @@ constexpr std::array kBasins{
     Basin{0.45, -0.28, 0.09, 0.10, 0.80},  Basin{-0.64, 0.18, 0.25, 0.40, 0.90},
     Basin{-0.48, -0.12, 0.22, 0.20, 0.80}, Basin{-0.20, -0.38, 0.20, 0.13, 0.80},
     Basin{-0.55, -0.42, 0.10, 0.10, 0.90}, Basin{-0.28, -0.08, 0.14, 0.09, 0.55},
-    Basin{0.02, 0.80, 0.50, 0.07, 0.75},   Basin{0.06, 0.27, 0.09, 0.07, 0.70},
+    Basin{0.02, 0.80, 0.45, 0.05, 0.60},   Basin{0.06, 0.27, 0.09, 0.07, 0.70},
     Basin{-0.93, -0.10, 0.04, 0.09, 0.90},
 };
 
@@ -47,17 +47,21 @@ double smoothStep(double edge0, double edge1, double x) {
     return t * t * (3.0 - 2.0 * t);
 }
 
-// 0 on highland, up to 1 on the darkest plain.
+// 0 on highland, up to 1 on the darkest plain. The plains' shores are bent by noise so that
+// they wander like lava flows rather than drawn ellipses.
 double basinDarkness(double u, double v) {
-    const double wobble = fractalNoise(u * 6.0 + 11.0, v * 6.0 + 3.0, 4, 17u) - 0.5;
+    const double wu = u + 0.16 * (fractalNoise(u * 3.0 + 7.0, v * 3.0, 3, 13u) - 0.5);
+    const double wv = v + 0.16 * (fractalNoise(u * 3.0, v * 3.0 + 5.0, 3, 14u) - 0.5);
+    const double wobble = fractalNoise(u * 13.0 + 11.0, v * 13.0 + 3.0, 4, 17u) - 0.5;
     double dark = 0.0;
     for (const Basin& b : kBasins) {
-        const double du = (u - b.u) / b.ru;
-        const double dv = (v - b.v) / b.rv;
-        const double d = std::sqrt(du * du + dv * dv) + wobble * 0.55;
-        dark = std::max(dark, b.depth * (1.0 - smoothStep(0.70, 1.10, d)));
+        const double du = (wu - b.u) / b.ru;
+        const double dv = (wv - b.v) / b.rv;
+        const double d = std::sqrt(du * du + dv * dv) + wobble * 0.5;
+        dark = std::max(dark, b.depth * (1.0 - smoothStep(0.72, 1.05, d)));
     }
-    return dark;
+    // Darker and lighter flows within the plains.
+    return dark * (0.80 + 0.35 * fractalNoise(u * 7.0 + 2.0, v * 7.0 + 9.0, 3, 19u));
 }
 
 double rayBrightness(double u, double v) {
@@ -69,12 +73,14 @@ double rayBrightness(double u, double v) {
         const double d = std::sqrt(du * du + dv * dv);
         const double angle = std::atan2(dv, du);
         const auto seed = static_cast<std::uint32_t>(300 + i);
-        // Noise on a circle of the angle, so the rays meet without a seam.
+        // Noise on a circle of the angle, so the rays meet without a seam; they fade and
+        // break up with distance.
         const double streak =
-            std::pow(valueNoise(std::cos(angle) * 9.0, std::sin(angle) * 9.0, seed), 5.0);
-        const double rays = streak * std::exp(-d / (c.reach * 0.45)) * 2.2;
-        const double halo = std::exp(-(d * d) / (c.radius * c.radius * 4.0));
-        light += c.strength * (rays + halo * 0.9);
+            std::pow(valueNoise(std::cos(angle) * 24.0, std::sin(angle) * 24.0, seed), 3.0);
+        const double broken = 0.4 + 0.6 * valueNoise(d * 30.0, angle * 3.0, seed + 50);
+        const double rays = streak * broken * std::exp(-d / (c.reach * 0.5));
+        const double halo = std::exp(-(d * d) / (c.radius * c.radius * 2.0));
+        light += c.strength * (rays * 1.1 + halo * 0.8);
     }
     return light;
 }
@@ -86,12 +92,12 @@ void addCraters(double u, double v, double spacing, std::uint32_t seed, double p
     const int cellV = static_cast<int>(std::floor(v / spacing));
     for (int j = cellV - 1; j <= cellV + 1; ++j) {
         for (int i = cellU - 1; i <= cellU + 1; ++i) {
-            if (hashUnit(i, j, seed) > 0.55) {
+            if (hashUnit(i, j, seed) > 0.38) {
                 continue;
             }
             const double cu = (i + hashUnit(i, j, seed + 1)) * spacing;
             const double cv = (j + hashUnit(i, j, seed + 2)) * spacing;
-            const double radius = spacing * (0.18 + 0.32 * hashUnit(i, j, seed + 3));
+            const double radius = spacing * (0.15 + 0.33 * std::pow(hashUnit(i, j, seed + 3), 2.0));
             const double du = u - cu;
             const double dv = v - cv;
             const double r = std::sqrt(du * du + dv * dv) / radius;
@@ -111,7 +117,7 @@ void addCraters(double u, double v, double spacing, std::uint32_t seed, double p
             point.slopeV += slope * dv / (r * radius);
             // Young craters keep a brighter rim.
             const double fresh = hashUnit(i, j, seed + 4);
-            point.albedo += 0.10 * fresh * std::exp(-rimOffset * rimOffset) * plainFactor;
+            point.albedo += 0.05 * fresh * std::exp(-rimOffset * rimOffset) * plainFactor;
         }
     }
 }
@@ -122,8 +128,9 @@ SurfacePoint lunarSurface(double u, double v, double detail) {
     SurfacePoint point;
     const double dark = basinDarkness(u, v);
     const double grain = fractalNoise(u * 14.0, v * 14.0, 5, 29u) - 0.5;
-    const double highland = 0.86 + grain * 0.16;
-    const double plain = 0.46 + grain * 0.10;
+    const double broad = fractalNoise(u * 3.0 + 4.0, v * 3.0 + 1.0, 2, 31u) - 0.5;
+    const double highland = 0.84 + grain * 0.14 + broad * 0.12;
+    const double plain = 0.51 + grain * 0.08;
     point.albedo = highland * (1.0 - dark) + plain * dark;
 
     // The plains are younger and smoother: fewer and fainter craters on them.
@@ -136,7 +143,7 @@ SurfacePoint lunarSurface(double u, double v, double detail) {
         addCraters(u, v, spacing, 1000u + layer * 17u, plainFactor, point);
     }
 
-    point.albedo += rayBrightness(u, v) * 0.22;
+    point.albedo += rayBrightness(u, v) * 0.16;
     point.albedo = std::clamp(point.albedo, 0.05, 1.15);
     return point;
 }

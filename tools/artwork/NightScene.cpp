@@ -47,10 +47,12 @@ double headlandTop(double x) {
     return kHorizon - shape * (26.0 + ridge * 14.0) - 1.0;
 }
 
-constexpr double kBeaconX = 118.0;
+// A small lighthouse on the headland, its lamp at the top of the tower.
+constexpr double kBeaconX = 96.5;
+constexpr double kTowerHeight = 9.0;
 
 double beaconY() {
-    return headlandTop(kBeaconX) - 2.5;
+    return headlandTop(kBeaconX) - kTowerHeight;
 }
 
 // Stars on a lattice of cells: at most one per cell, brightness falling steeply so that a few
@@ -59,7 +61,7 @@ void paintStars(Raster& picture) {
     constexpr int kCell = 9;
     for (int cy = 0; cy * kCell < static_cast<int>(kHorizon); ++cy) {
         for (int cx = 0; cx * kCell < picture.width(); ++cx) {
-            if (hashUnit(cx, cy, 501u) > 0.62) {
+            if (hashUnit(cx, cy, 501u) > 0.5) {
                 continue;
             }
             const double sx = (cx + hashUnit(cx, cy, 502u)) * kCell;
@@ -67,7 +69,7 @@ void paintStars(Raster& picture) {
             const double haze = 1.0 - smoothStep(kHorizon - 110.0, kHorizon - 10.0, sy);
             const double drowned = std::clamp(1.0 - moonGlow(sx, sy) * 4.5, 0.0, 1.0);
             const double brightness =
-                std::pow(hashUnit(cx, cy, 504u), 6.0) * 1.4 + 0.06 * hashUnit(cx, cy, 505u);
+                std::pow(hashUnit(cx, cy, 504u), 7.0) * 1.6 + 0.05 * hashUnit(cx, cy, 505u);
             const double strength = brightness * haze * drowned;
             if (strength < 0.01 || sy >= headlandTop(sx)) {
                 continue;
@@ -92,46 +94,85 @@ void paintStars(Raster& picture) {
     }
 }
 
-// Ripples seen in perspective: row `depth` below the horizon lies at distance 1 / depth.
-double ripple(double x, double depth) {
+// The sea at one point. Row `depth` below the horizon lies at a distance proportional to
+// 1 / depth, so the ripples shrink and crowd together towards the horizon.
+Colour seaSample(double x, double y) {
+    const double depth = std::max(y - kHorizon, 0.3);
     const double across = (x - kMoonX) / depth;
     const double along = 160.0 / depth;
-    const double big = fractalNoise(across * 1.3, along * 1.1, 3, 91u);
-    const double fine = valueNoise(across * 5.0, along * 4.0, 92u);
-    return big * 0.7 + fine * 0.3;
-}
-
-Colour seaAt(double x, double y) {
-    const double depth = y - kHorizon + 1.0;
-    const double wave = ripple(x, depth);
+    const double crests = fractalNoise(across * 5.0, along * 22.0, 3, 91u);
+    const double swell = valueNoise(across * 1.5, along * 5.0, 92u);
+    const double wave = crests * 0.65 + swell * 0.35;
     const double nearness = std::clamp(depth / (kNightHeight - kHorizon), 0.0, 1.0);
 
-    // The water mirrors the low sky, dimmer towards the viewer, with ripple shading.
-    Colour sea = mix(kSkyLow * 0.55, kSkyTop * 0.9, std::pow(nearness, 0.6));
-    sea = sea * (0.75 + 0.5 * wave);
+    // The water mirrors the low sky, darker towards the viewer, shaded by the ripples.
+    Colour sea = mix(kSkyLow * 0.60, Colour{0.006, 0.012, 0.035}, std::pow(nearness, 0.5));
+    sea = sea * (0.80 + 0.40 * wave);
 
-    // The Moon's path: wider towards the viewer, broken into glints by the ripples, and almost
-    // solid near the horizon where the ripples crowd together.
-    const double halfWidth = 10.0 + depth * 0.42;
-    const double across = (x - kMoonX) / halfWidth;
-    const double path = std::exp(-across * across);
-    const double glint = smoothStep(0.50 - 0.12 * (1.0 - nearness), 0.78, wave);
-    const double solid = std::exp(-depth / 10.0);
-    sea = sea + kMoonlight * (path * (glint * 0.95 + solid * 0.35));
-    sea = sea + kMoonGlow * (0.10 * std::exp(-std::abs(x - kMoonX) / 90.0) * (1.0 - nearness));
+    // Ripple faces that tilt towards the Moon flash with its light: along the Moon's path,
+    // which widens towards the viewer, and faintly everywhere else.
+    const double glint = smoothStep(0.56, 0.70, wave);
+    const double halfWidth = 8.0 + depth * 0.50;
+    const double offset = (x - kMoonX) / halfWidth;
+    const double path = std::exp(-offset * offset);
+    sea = sea + kMoonlight * (path * (glint * 1.1 + 0.30 * std::exp(-depth / 6.0)));
+    sea = sea + kMoonGlow * (glint * 0.05 +
+                             0.06 * std::exp(-std::abs(x - kMoonX) / 90.0) * (1.0 - nearness));
 
     // The beacon's warm streak on the water below it.
-    const double beacon = std::exp(-std::pow((x - kBeaconX) / (1.2 + depth * 0.05), 2.0));
-    sea = sea + Colour{1.0, 0.72, 0.35} * (beacon * glint * 0.45 * std::exp(-depth / 40.0));
+    const double beaconOffset = (x - kBeaconX) / (0.8 + depth * 0.06);
+    const double beacon = std::exp(-beaconOffset * beaconOffset);
+    sea = sea + Colour{1.0, 0.72, 0.35} * (beacon * glint * 0.9 * std::exp(-depth / 60.0));
     return sea;
 }
 
-void paintBeacon(Raster& picture) {
+// Ripples are much finer than a pixel near the horizon: average several points per pixel.
+Colour seaAt(int x, int y) {
+    constexpr int kAcross = 2;
+    constexpr int kDown = 4;
+    Colour sum;
+    for (int j = 0; j < kDown; ++j) {
+        for (int i = 0; i < kAcross; ++i) {
+            sum = sum + seaSample(x + (i + 0.5) / kAcross, y + (j + 0.5) / kDown);
+        }
+    }
+    return sum * (1.0 / (kAcross * kDown));
+}
+
+// Thin bands of cloud low in the sky, their edges silvered near the Moon.
+void paintClouds(Raster& picture) {
+    for (int y = 190; y < static_cast<int>(kHorizon); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const double px = x + 0.5;
+            const double py = y + 0.5;
+            const double band = smoothStep(190.0, 215.0, py) * (1.0 - smoothStep(250.0, 275.0, py));
+            const double body = fractalNoise(px / 110.0, py / 9.0, 5, 61u);
+            const double density = smoothStep(0.52, 0.72, body) * band;
+            if (density <= 0.0) {
+                continue;
+            }
+            const double lit = moonGlow(px, py) * 2.2 * (1.0 - smoothStep(0.6, 0.9, body));
+            const Colour cloud = mix(Colour{0.040, 0.060, 0.115}, kMoonGlow, std::min(lit, 0.8));
+            picture.blend(x, y, cloud, density * 0.85);
+        }
+    }
+}
+
+void paintLighthouse(Raster& picture) {
     const double by = beaconY();
-    for (int y = static_cast<int>(by) - 6; y <= static_cast<int>(by) + 6; ++y) {
-        for (int x = static_cast<int>(kBeaconX) - 6; x <= static_cast<int>(kBeaconX) + 6; ++x) {
+    // The tower narrows from three pixels at its foot to two under the lamp.
+    for (int y = static_cast<int>(by); y < static_cast<int>(headlandTop(kBeaconX)) + 2; ++y) {
+        const double halfWidth = 1.0 + 0.5 * (y - by) / kTowerHeight;
+        for (int x = static_cast<int>(kBeaconX - 3); x <= static_cast<int>(kBeaconX + 3); ++x) {
+            const double cover =
+                std::clamp(halfWidth + 0.5 - std::abs(x + 0.5 - kBeaconX), 0.0, 1.0);
+            picture.blend(x, y, kLand, cover);
+        }
+    }
+    for (int y = static_cast<int>(by) - 10; y <= static_cast<int>(by) + 10; ++y) {
+        for (int x = static_cast<int>(kBeaconX) - 10; x <= static_cast<int>(kBeaconX) + 10; ++x) {
             const double d = std::hypot(x + 0.5 - kBeaconX, y + 0.5 - by);
-            const double light = 0.9 * std::exp(-d * d / 0.7) + 0.12 * std::exp(-d / 2.5);
+            const double light = 1.2 * std::exp(-d * d / 0.9) + 0.18 * std::exp(-d / 3.5);
             picture.at(x, y) = picture.at(x, y) + Colour{1.0, 0.78, 0.42} * light;
         }
     }
@@ -143,16 +184,11 @@ Raster nightScene() {
     Raster picture(kNightWidth, kNightHeight);
     for (int y = 0; y < kNightHeight; ++y) {
         for (int x = 0; x < kNightWidth; ++x) {
-            const double px = x + 0.5;
-            const double py = y + 0.5;
-            if (py < kHorizon) {
-                picture.at(x, y) = skyAt(px, py);
-            } else {
-                picture.at(x, y) = seaAt(px, py);
-            }
+            picture.at(x, y) = y + 0.5 < kHorizon ? skyAt(x + 0.5, y + 0.5) : seaAt(x, y);
         }
     }
     paintStars(picture);
+    paintClouds(picture);
     // A nearly full Moon: the Sun a little to its right lends the disc some depth.
     paintMoon(picture, kMoonX, kMoonY, kMoonRadius, MoonLight{{0.28, 0.06, 0.96}, 1.0, 0.0});
 
@@ -163,7 +199,7 @@ Raster nightScene() {
             picture.blend(x, y, kLand, std::clamp(y + 1.0 - top, 0.0, 1.0));
         }
     }
-    paintBeacon(picture);
+    paintLighthouse(picture);
 
     // A faint band of haze on the horizon.
     for (int y = static_cast<int>(kHorizon) - 3; y < static_cast<int>(kHorizon) + 3; ++y) {
