@@ -18,5 +18,6 @@ function(tw_add_test name)
     DISCOVERY_MODE PRE_TEST
     PROPERTIES
       ENVIRONMENT "XDG_CONFIG_HOME=${sandbox}/config;XDG_RUNTIME_DIR=${sandbox}/runtime;QT_QPA_PLATFORM=offscreen;${ARG_ENV}"
-      LABELS "${ARG_LABELS}")
+      LABELS "${ARG_LABELS}"
+      TIMEOUT 120)
 endfunction()
