@@ -7,11 +7,12 @@
 #include <QTimeZone>
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <mutex>
+#include <optional>
 
 #include "platform/clock/CivilTime.h"
+#include "platform/clock/FolderWatch.h"
 
 namespace platform {
 namespace {
@@ -19,6 +20,7 @@ namespace {
 constexpr std::int64_t kOpenStart = std::numeric_limits<std::int64_t>::min();
 constexpr std::int64_t kOpenEnd = std::numeric_limits<std::int64_t>::max();
 constexpr const char* kMachineZoneFile = "/etc/localtime";
+constexpr const char* kMachineZoneFolder = "/etc";
 // No real zone changes season more often than this in one year; the bound keeps a damaged
 // zone from looping.
 constexpr int kMaxPeriodsPerYear = 64;
@@ -211,18 +213,24 @@ public:
 private:
     // Reloads the zone when TZ or, where TZ leaves the choice to the machine, /etc/localtime
     // has changed since the last call. Qt reads both afresh when asked for the system zone.
+    // Examining /etc/localtime costs more than the whole call may, so it is examined only when
+    // the watch on /etc reports a change.
     void Refresh() {
         const char* tz = std::getenv("TZ");
-        const bool machine =
-            tz == nullptr || std::strcmp(tz, ":") == 0 || std::strcmp(tz, ":/etc/localtime") == 0;
-        const FileIdentity file = machine ? Identify(kMachineZoneFile) : FileIdentity{};
         const bool sameTz = loaded_ && (tz != nullptr) == tzSet_ && (tz == nullptr || tz_ == tz);
-        if (sameTz && file == file_) return;
+        if (sameTz) {
+            if (!machine_ || !etcWatch_->Changed()) return;
+            if (Identify(kMachineZoneFile) == file_) return;
+        }
 
         loaded_ = true;
         tzSet_ = tz != nullptr;
         tz_ = tz != nullptr ? tz : "";
-        file_ = file;
+        machine_ = tz == nullptr || tz_ == ":" || tz_ == ":/etc/localtime";
+        if (machine_) {
+            if (!etcWatch_) etcWatch_.emplace(kMachineZoneFolder);  // before the look, not after
+            file_ = Identify(kMachineZoneFile);
+        }
         // The C library reads an empty TZ as Universal Time, where Qt would take the machine's
         // zone; the clock follows the C library so that it agrees with every other program.
         zone_ = (tz != nullptr && *tz == '\0') ? QTimeZone::utc() : QTimeZone::systemTimeZone();
@@ -245,6 +253,8 @@ private:
     bool loaded_ = false;
     bool tzSet_ = false;
     std::string tz_;
+    bool machine_ = false;
+    std::optional<FolderWatch> etcWatch_;
     FileIdentity file_;
     QTimeZone zone_;
     std::string name_;
