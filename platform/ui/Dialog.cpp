@@ -1,0 +1,113 @@
+#include "platform/ui/Dialog.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <memory>
+
+#include "platform/ui/DialogTemplate.h"
+#include "platform/ui/DialogWindow.h"
+
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
+    if (pDX == nullptr || rControl.GetSafeHwnd() != nullptr) {
+        return;
+    }
+    rControl.SubclassDlgItem(static_cast<UINT>(nIDC), pDX->m_pDlgWnd);
+}
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+
+CDialog::~CDialog() = default;
+
+INT_PTR CDialog::DoModal() {
+    const std::optional<DialogTemplate> dialogTemplate = DialogTemplate::Load(m_nIDTemplate);
+    if (!dialogTemplate || m_hWnd != nullptr) {
+        return -1;
+    }
+    HWND owner =
+        m_pParentWnd != nullptr ? m_pParentWnd->GetSafeHwnd() : QApplication::activeModalWidget();
+    auto window = std::make_unique<DialogWindow>(*dialogTemplate, owner);
+    RegisterWindow(window.get());
+    Attach(window.get());
+    window->setWindowModality(Qt::ApplicationModal);
+    m_nModalResult = -1;
+    m_bEnded = false;
+
+    const bool focusFirst = DeliverMessage(WM_INITDIALOG, 0, 0, nullptr) != FALSE;
+    // A dialog that set-up did not place is shown in the middle.
+    if (!window->testAttribute(Qt::WA_Moved)) {
+        window->Centre();
+    }
+    if (focusFirst) {
+        window->FocusFirstControl();
+    }
+    if (!m_bEnded) {
+        QEventLoop loop;
+        m_pLoop = &loop;
+        window->show();
+        loop.exec();
+        m_pLoop = nullptr;
+    }
+    Detach();
+    return m_nModalResult;
+}
+
+void CDialog::EndDialog(int nResult) {
+    m_nModalResult = nResult;
+    m_bEnded = true;
+    if (m_hWnd != nullptr) {
+        m_hWnd->hide();
+    }
+    if (m_pLoop != nullptr) {
+        m_pLoop->exit();
+    }
+}
+
+BOOL CDialog::OnInitDialog() {
+    return UpdateData(FALSE);
+}
+
+void CDialog::DoDataExchange(CDataExchange* /*pDX*/) {}
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
+    CDataExchange exchange{this, bSaveAndValidate};
+    DoDataExchange(&exchange);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    UpdateData(TRUE);
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        return OnInitDialog();
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A dialog closes as if Cancel had been pressed.
+    if (message == WM_CLOSE) {
+        return SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    }
+    return CWnd::DefWindowProc(message, wParam, lParam);
+}
+
+BOOL CDialog::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
+    switch (LOWORD(wParam)) {
+        case IDOK:
+            OnOK();
+            return TRUE;
+        case IDCANCEL:
+            OnCancel();
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}

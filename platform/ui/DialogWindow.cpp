@@ -1,0 +1,136 @@
+#include "platform/ui/DialogWindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMoveEvent>
+#include <QPaintEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include "platform/ui/ControlFactory.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Wnd.h"
+
+namespace {
+
+Qt::WindowFlags FlagsOf(const DialogTemplate& dialogTemplate) {
+    // A window of its own in the task bar, or a dialog that stays with its owner.
+    Qt::WindowFlags flags =
+        (dialogTemplate.exStyle & WS_EX_APPWINDOW) != 0 ? Qt::Window : Qt::Dialog;
+    flags |= Qt::CustomizeWindowHint;
+    if ((dialogTemplate.style & WS_CAPTION) == WS_CAPTION) {
+        flags |= Qt::WindowTitleHint;
+        if ((dialogTemplate.style & WS_SYSMENU) != 0) {
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+            if ((dialogTemplate.style & WS_MINIMIZEBOX) != 0) {
+                flags |= Qt::WindowMinimizeButtonHint;
+            }
+            if ((dialogTemplate.style & WS_MAXIMIZEBOX) != 0) {
+                flags |= Qt::WindowMaximizeButtonHint;
+            }
+        }
+    } else {
+        flags |= Qt::FramelessWindowHint;
+    }
+    return flags;
+}
+
+}  // namespace
+
+DialogWindow::DialogWindow(const DialogTemplate& dialogTemplate, HWND owner)
+    : QWidget((dialogTemplate.exStyle & WS_EX_APPWINDOW) != 0 ? nullptr : owner,
+              FlagsOf(dialogTemplate)) {
+    setWindowTitle(dialogTemplate.caption);
+    const QSize size(DialogUnitsToPixelsX(dialogTemplate.size.width()),
+                     DialogUnitsToPixelsY(dialogTemplate.size.height()));
+    if ((dialogTemplate.style & WS_THICKFRAME) != 0) {
+        resize(size);
+    } else {
+        setFixedSize(size);
+    }
+    for (const ControlTemplate& control : dialogTemplate.controls) {
+        if (HWND widget = CreateControl(control, this)) {
+            m_controls.push_back(widget);
+        }
+    }
+}
+
+void DialogWindow::FocusFirstControl() {
+    for (HWND control : m_controls) {
+        if (control->focusPolicy() != Qt::NoFocus && control->isEnabled() && !control->isHidden()) {
+            control->setFocus();
+            return;
+        }
+    }
+    setFocus();
+}
+
+void DialogWindow::Centre() {
+    const QWidget* owner = parentWidget();
+    const QRect area = owner != nullptr ? owner->frameGeometry()
+                       : QGuiApplication::primaryScreen() != nullptr
+                           ? QGuiApplication::primaryScreen()->availableGeometry()
+                           : QRect();
+    const QSize outer = frameGeometry().size();
+    move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
+}
+
+void DialogWindow::Deliver(UINT message, WPARAM wParam, LPARAM lParam,
+                           const std::function<void()>& platformDefault) {
+    if (CWnd* object = CWnd::FromHandlePermanent(this)) {
+        object->DeliverMessage(message, wParam, lParam, &platformDefault);
+    } else {
+        platformDefault();
+    }
+}
+
+void DialogWindow::paintEvent(QPaintEvent* event) {
+    Deliver(WM_PAINT, 0, 0, [this, event] { QWidget::paintEvent(event); });
+}
+
+void DialogWindow::moveEvent(QMoveEvent* event) {
+    // Placing the window before it first appears is part of making it, not a move.
+    if (!isVisible()) {
+        QWidget::moveEvent(event);
+        return;
+    }
+    const QPoint client = geometry().topLeft();
+    Deliver(WM_MOVE, 0, MAKELPARAM(client.x(), client.y()),
+            [this, event] { QWidget::moveEvent(event); });
+}
+
+void DialogWindow::closeEvent(QCloseEvent* event) {
+    // The close box is a system command; the dialog decides whether and how it ends.
+    event->ignore();
+    SendMessage(this, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+void DialogWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Escape:
+            SendMessage(this, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            SendMessage(this, WM_COMMAND, MAKEWPARAM(EnterCommand(), BN_CLICKED), 0);
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+int DialogWindow::EnterCommand() const {
+    const QWidget* focused = focusWidget();
+    for (HWND control : m_controls) {
+        if (control == focused && control->inherits("QPushButton")) {
+            return control->property(kControlIdProperty).toInt();
+        }
+    }
+    for (HWND control : m_controls) {
+        if (IsDefaultPushButton(control)) {
+            return control->property(kControlIdProperty).toInt();
+        }
+    }
+    return IDOK;
+}

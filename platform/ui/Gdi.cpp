@@ -1,0 +1,27 @@
+#include "platform/ui/Gdi.h"
+
+#include <QFont>
+#include <QImage>
+
+#include "platform/ui/Resources.h"
+
+void FreeGdiHandle(HBITMAP handle) {
+    delete handle;
+}
+void FreeGdiHandle(HFONT handle) {
+    delete handle;
+}
+
+BOOL CBitmap::LoadBitmap(UINT id) {
+    if (m_hObject != nullptr) {
+        return FALSE;  // loading first would leave the new picture without an owner
+    }
+    return Attach(::LoadBitmap(id));
+}
+
+SIZE CBitmap::GetBitmapDimension() const {
+    if (m_hObject == nullptr) {
+        return SIZE{0, 0};
+    }
+    return SIZE{m_hObject->width(), m_hObject->height()};
+}

@@ -1,0 +1,21 @@
+// Numbered resources of the running program, looked up in its Qt resources: pictures under
+// ":/res/bitmap/<id>.bmp", icons under ":/res/icon/<id>.ico", dialog templates under
+// ":/res/dialog/<id>.json".
+#pragma once
+
+#include <QString>
+
+#include "platform/ui/UiTypes.h"
+
+enum class ResourceKind { Bitmap, Icon, Dialog };
+
+// The Qt resource path of a numbered resource.
+QString ResourcePath(ResourceKind kind, UINT id);
+
+// A new picture loaded from bitmap resource id, owned by the caller (a CBitmap attaches it);
+// null when the program has no such picture.
+HBITMAP LoadBitmap(UINT id);
+
+// The icon resource id, loaded once and shared until the application ends, so its users never
+// free it; null when the program has no such icon.
+HICON LoadIcon(UINT id);

@@ -1,0 +1,24 @@
+// Sizes, colours and screens of the desktop that windows ask about, answered from Qt's
+// style, palette and screen list.
+#pragma once
+
+#include "platform/ui/UiTypes.h"
+
+inline constexpr int SM_CXVSCROLL = 2;
+inline constexpr int SM_CXICON = 11;
+inline constexpr int SM_CYICON = 12;
+
+inline constexpr int COLOR_HIGHLIGHT = 13;
+inline constexpr int COLOR_HIGHLIGHTTEXT = 14;
+
+// The icon size (32 by 32 pixels) and the width of a vertical scroll bar; 0 for other indexes.
+int GetSystemMetrics(int nIndex);
+
+// The selection colours of the application's palette; black for other indexes.
+COLORREF GetSysColor(int nIndex);
+
+inline constexpr DWORD MONITOR_DEFAULTTONULL = 0;
+inline constexpr DWORD MONITOR_DEFAULTTOPRIMARY = 1;
+// The screen that the rectangle (screen coordinates) overlaps most; when it overlaps none,
+// null or the primary screen as dwFlags says.
+HMONITOR MonitorFromRect(const RECT* lprc, DWORD dwFlags);

@@ -1,0 +1,63 @@
+#include "platform/ui/WinApp.h"
+
+#include <QApplication>
+#include <QString>
+
+#include "platform/ui/CommandLineInfo.h"
+
+namespace {
+
+CWinApp* g_pApp = nullptr;
+
+// An argument that begins with "-" or "/" arrives without it, flagged.
+template <typename Char>
+void HandOn(CCommandLineInfo& rInfo, const Char* pszParam, bool bLast) {
+    const bool bFlag = *pszParam == Char('-') || *pszParam == Char('/');
+    rInfo.ParseParam(bFlag ? pszParam + 1 : pszParam, bFlag ? TRUE : FALSE, bLast ? TRUE : FALSE);
+}
+
+}  // namespace
+
+CWinApp::CWinApp(CommandLineChars chars) : m_chars(chars) {
+    g_pApp = this;
+}
+
+CWinApp::~CWinApp() {
+    if (g_pApp == this) {
+        g_pApp = nullptr;
+    }
+}
+
+CWinApp* AfxGetApp() {
+    return g_pApp;
+}
+
+void CWinApp::SetCommandLine(int argc, char** argv) {
+    m_args.clear();
+    for (int i = 1; i < argc; ++i) {
+        m_args.emplace_back(argv[i]);
+    }
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& rInfo) {
+    for (std::size_t i = 0; i < m_args.size(); ++i) {
+        const bool bLast = i + 1 == m_args.size();
+        if (m_chars == CommandLineChars::Narrow) {
+            HandOn(rInfo, m_args[i].c_str(), bLast);
+        } else {
+            const std::wstring wide = QString::fromLocal8Bit(m_args[i]).toStdWString();
+            HandOn(rInfo, wide.c_str(), bLast);
+        }
+    }
+}
+
+int CWinApp::Run(int argc, char** argv) {
+    // Qt takes its own options (-platform, -display, ...) out of argc and argv.
+    QApplication application(argc, argv);
+    // The program ends when InitInstance returns, not when a window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QCoreApplication::setApplicationVersion(QStringLiteral(TW_VERSION));
+    SetCommandLine(argc, argv);
+    InitInstance();
+    return 0;
+}
