@@ -76,7 +76,7 @@ int runArtworkCommand(const std::vector<std::string>& args, std::ostream& errors
         if (args.size() != 2) {
             return usageError(errors, "icon takes an output file");
         }
-        return save(args[1], encodeIco({crescentIcon16(32), crescentIcon16(16)}), errors);
+        return save(args[1], encodeIco({indexedCrescentIcon(32), indexedCrescentIcon(16)}), errors);
     }
     if (command == "icon-png") {
         if (args.size() != 3) {

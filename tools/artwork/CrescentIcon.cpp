@@ -80,7 +80,7 @@ Raster crescentIcon(int size) {
     return icon;
 }
 
-IndexedImage crescentIcon16(int size) {
+IndexedImage indexedCrescentIcon(int size) {
     IndexedImage image;
     image.size = size;
     image.palette[0] = {};  // under the mask: transparent

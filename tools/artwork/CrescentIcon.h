@@ -23,6 +23,6 @@ struct IndexedImage {
 
 // crescentIcon(size) reduced to the icon palette: pixels at least half covered become opaque
 // and take the nearest palette colour; the rest become transparent (index 0, black).
-IndexedImage crescentIcon16(int size);
+IndexedImage indexedCrescentIcon(int size);
 
 }  // namespace artwork

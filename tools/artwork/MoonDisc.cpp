@@ -12,6 +12,7 @@ namespace {
 constexpr int kSamples = 4;  // per pixel and axis
 constexpr Colour kSunColour{1.00, 0.97, 0.90};
 constexpr Colour kEarthColour{0.80, 0.88, 1.00};
+constexpr Colour kGroundTint{1.00, 0.985, 0.955};  // the lunar soil is faintly warm
 constexpr double kRelief = 0.9;  // how strongly the relief tilts the ground towards the light
 
 // How bright the ground at (u, v) looks, before its own brightness is applied.
@@ -37,11 +38,11 @@ Colour illumination(double u, double v, const SurfacePoint& ground, const MoonLi
         lit /= 1.0 - std::exp(-2.2);
     }
     // The terminator is not razor sharp: the Sun is a disc and the ground is rough.
-    const double dawn = std::clamp((incidence + 0.035) / 0.07, 0.0, 1.0);
+    const double dawn = std::clamp(incidence / 0.035, 0.0, 1.0);
     lit *= dawn * dawn * (3.0 - 2.0 * dawn);
 
     const double rim = 0.80 + 0.20 * std::sqrt(w);
-    return kSunColour * (lit * light.sunlight) + kEarthColour * (light.earthshine * rim);
+    return kSunColour * lit + kEarthColour * (light.earthshine * rim);
 }
 
 }  // namespace
@@ -68,8 +69,7 @@ void paintMoon(Raster& target, double centreX, double centreY, double radius,
                         continue;
                     }
                     const SurfacePoint ground = lunarSurface(u, v, detail);
-                    const Colour tint{1.0, 0.985, 0.955};
-                    sum = sum + illumination(u, v, ground, light) * tint * ground.albedo;
+                    sum = sum + illumination(u, v, ground, light) * kGroundTint * ground.albedo;
                     ++inside;
                 }
             }

@@ -15,8 +15,7 @@ struct Direction {
 
 struct MoonLight {
     Direction sun;            // where the Sun shines from
-    double sunlight = 1.0;    // brightness of the fully lit ground
-    double earthshine = 0.0;  // brightness of the ground the Sun does not reach
+    double earthshine = 0.0;  // brightness of the ground the Sun does not reach, 1 = full sun
 };
 
 // Paints a disc of `radius` pixels centred on (centreX, centreY) (pixel centres lie at

@@ -190,7 +190,7 @@ Raster nightScene() {
     paintStars(picture);
     paintClouds(picture);
     // A nearly full Moon: the Sun a little to its right lends the disc some depth.
-    paintMoon(picture, kMoonX, kMoonY, kMoonRadius, MoonLight{{0.28, 0.06, 0.96}, 1.0, 0.0});
+    paintMoon(picture, kMoonX, kMoonY, kMoonRadius, MoonLight{{0.28, 0.06, 0.96}, 0.0});
 
     // The headland, with soft edges against the sky.
     for (int x = 0; x < kNightWidth; ++x) {

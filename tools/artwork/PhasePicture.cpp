@@ -14,10 +14,10 @@ constexpr double kDiscRadius = 57.0;
 // from the right at first quarter, from behind the viewer at full moon, from the left at last
 // quarter. The unlit ground keeps a faint glow of light from the Earth, strongest at new moon.
 constexpr std::array<MoonLight, 4> kLights{
-    MoonLight{{0.0, 0.0, -1.0}, 1.0, 0.15},
-    MoonLight{{1.0, 0.0, 0.0}, 1.0, 0.07},
-    MoonLight{{0.0, 0.0, 1.0}, 1.0, 0.0},
-    MoonLight{{-1.0, 0.0, 0.0}, 1.0, 0.07},
+    MoonLight{{0.0, 0.0, -1.0}, 0.15},
+    MoonLight{{1.0, 0.0, 0.0}, 0.07},
+    MoonLight{{0.0, 0.0, 1.0}, 0.0},
+    MoonLight{{-1.0, 0.0, 0.0}, 0.07},
 };
 
 }  // namespace

@@ -49,7 +49,7 @@ void expectCrescent(const QImage& image) {
 }
 
 TEST(Icon, HoldsA32And16PixelSixteenColourImage) {
-    const Bytes bytes = encodeIco({crescentIcon16(32), crescentIcon16(16)});
+    const Bytes bytes = encodeIco({indexedCrescentIcon(32), indexedCrescentIcon(16)});
     ASSERT_GE(bytes.size(), 6u + 2u * 16u);
     EXPECT_EQ(readU16(bytes, 0), 0);
     EXPECT_EQ(readU16(bytes, 2), 1);
@@ -77,7 +77,7 @@ TEST(Icon, HoldsA32And16PixelSixteenColourImage) {
 }
 
 TEST(Icon, ReadsBackThroughQtsIconReaderAsTwoCrescents) {
-    const Bytes bytes = encodeIco({crescentIcon16(32), crescentIcon16(16)});
+    const Bytes bytes = encodeIco({indexedCrescentIcon(32), indexedCrescentIcon(16)});
     QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()));
     QBuffer buffer(&data);
     QImageReader reader(&buffer, "ico");
