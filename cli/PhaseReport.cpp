@@ -1,0 +1,102 @@
+#include "cli/PhaseReport.h"
+
+#include <chrono>
+#include <cstdio>
+
+#include "cli/Instant.h"
+#include "phase/astro/PhaseStrip.h"
+#include "platform/clock/Clock.h"
+#include "platform/clock/SystemTime.h"
+#include "platform/clock/ZoneSource.h"
+
+namespace cli {
+namespace {
+
+const char* StatusName(DWORD status) {
+    switch (status) {
+        case TIME_ZONE_ID_UNKNOWN:
+            return "unknown";
+        case TIME_ZONE_ID_STANDARD:
+            return "standard";
+        case TIME_ZONE_ID_DAYLIGHT:
+            return "daylight";
+        default:
+            return "invalid";
+    }
+}
+
+std::string JsonString(const std::string& text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+            quoted += escape;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
+}  // namespace
+
+PhaseReport MakeReport(bool shownOnly) {
+    PhaseReport report;
+    report.now = FormatInstant(std::chrono::floor<std::chrono::seconds>(platform::ClockNow()));
+    report.zone = platform::ZoneName();
+    TIME_ZONE_INFORMATION info;
+    report.status = StatusName(GetTimeZoneInformation(&info));
+
+    PhaseEntry table[kPhaseRows];
+    BuildPhaseTable(table, kPhaseRows);
+    int32_t first = 0;
+    int32_t count = kPhaseRows;
+    if (shownOnly) {
+        SYSTEMTIME today;
+        GetLocalTime(&today);
+        first = FirstRowNotBefore(table, today.wYear, today.wMonth, today.wDay);
+        count = first <= kLastStripStart ? kShownRows : 0;
+    }
+    // As in the window, the kinds after the first row follow the cycle: the last row, one
+    // whole lunation on (fraction 1.0), is a new moon.
+    const int32_t firstKind = count > 0 ? PhaseKindOf(table[first].fraction) : 0;
+    for (int32_t i = 0; i < count; ++i)
+        report.rows.push_back({table[first + i], PhaseLabel(firstKind + i)});
+    return report;
+}
+
+std::string FormatText(const PhaseReport& report) {
+    std::string text;
+    for (const ReportRow& row : report.rows) {
+        char line[96];
+        std::snprintf(line, sizeof line, "%-13s  %04d-%02d-%02d  %2d:%02d\n", row.phase,
+                      row.entry.year, row.entry.month, row.entry.day, row.entry.hour,
+                      row.entry.minute);
+        text += line;
+    }
+    return text;
+}
+
+std::string FormatJson(const PhaseReport& report) {
+    std::string json = "{\"now\":" + JsonString(report.now) +
+                       ",\"zone\":" + JsonString(report.zone) +
+                       ",\"status\":" + JsonString(report.status) + ",\"rows\":[";
+    for (std::size_t i = 0; i < report.rows.size(); ++i) {
+        const ReportRow& row = report.rows[i];
+        char fields[192];
+        std::snprintf(fields, sizeof fields,
+                      "%s{\"year\":%d,\"month\":%d,\"day\":%d,\"hour\":%d,\"minute\":%d,"
+                      "\"fraction\":%g,\"phase\":",
+                      i == 0 ? "" : ",", row.entry.year, row.entry.month, row.entry.day,
+                      row.entry.hour, row.entry.minute, row.entry.fraction);
+        json += fields;
+        json += JsonString(row.phase) + "}";
+    }
+    return json + "]}\n";
+}
+
+}  // namespace cli

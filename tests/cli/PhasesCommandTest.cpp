@@ -1,0 +1,167 @@
+// The tidewell-phases program as a user runs it.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStringList>
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs the program with TZ set as given (unset when null) and returns what it said.
+Outcome RunPhases(const QStringList& arguments, const char* tz = "Europe/London") {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (tz)
+        environment.insert("TZ", tz);
+    else
+        environment.remove("TZ");
+    process.setProcessEnvironment(environment);
+    process.start(TIDEWELL_PHASES, arguments);
+    const bool finished = process.waitForFinished(10000);
+    EXPECT_TRUE(finished) << "tidewell-phases did not end";
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST(PhasesCommand, RefusesBadArgumentsWithOneLineAndStatusTwo) {
+    const QStringList cases[] = {
+        {"--at", "2009-02-30T00:00:00Z"},
+        {"--at", "2009-10-20T25:00:00Z"},
+        {"--at", "garbage"},
+        {"--zone", "Nowhere/Bogus"},
+        {"--zone", "garbage"},
+        {"--zone", "../../../etc/passwd"},
+        {"--frobnicate"},
+        {"--json", "--at"},
+        {"--zone"},
+        {"stray"},
+    };
+    for (const QStringList& arguments : cases) {
+        const Outcome run = RunPhases(arguments);
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+        EXPECT_TRUE(run.err.startsWith("tidewell-phases: ")) << run.err.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.endsWith('\n'));
+    }
+}
+
+TEST(PhasesCommand, PrintsTheWholeTableInLocalTime) {
+    const Outcome run = RunPhases({"--at", "2009-10-20T12:00:00Z", "--zone", "Europe/Berlin"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(),
+              "New Moon       2009-10-18   7:32\n"
+              "First Quarter  2009-10-26   1:41\n"
+              "Full Moon      2009-11-02  20:15\n"
+              "Last Quarter   2009-11-09  16:57\n"
+              "New Moon       2009-11-16  20:14\n"
+              "First Quarter  2009-11-24  22:38\n"
+              "Full Moon      2009-12-02   8:32\n"
+              "Last Quarter   2009-12-09   1:15\n"
+              "New Moon       2009-12-16  13:03\n");
+    EXPECT_TRUE(run.err.isEmpty());
+}
+
+TEST(PhasesCommand, JsonIsOneObjectOnOneLine) {
+    const Outcome run =
+        RunPhases({"--json", "--at", "2009-10-20T14:00:00+02:00", "--zone", "Europe/Berlin"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.count('\n'), 1);
+    EXPECT_TRUE(run.out.startsWith(R"({"now":"2009-10-20T12:00:00Z","zone":"Europe/Berlin",)"
+                                   R"("status":"daylight","rows":[{"year":2009,"month":10,)"
+                                   R"("day":18,"hour":7,"minute":32,"fraction":0,)"
+                                   R"("phase":"New Moon"},)"))
+        << run.out.toStdString();
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
+    const QJsonArray rows = object["rows"].toArray();
+    ASSERT_EQ(rows.size(), 9);
+    const char* phases[] = {"New Moon", "First Quarter", "Full Moon", "Last Quarter"};
+    const double fractions[] = {0, 0.25, 0.5, 0.75, 0, 0.25, 0.5, 0.75, 1};
+    for (int i = 0; i < 9; ++i) {
+        const QJsonObject row = rows[i].toObject();
+        EXPECT_EQ(row["phase"].toString().toStdString(), phases[i % 4]) << i;
+        EXPECT_EQ(row["fraction"].toDouble(), fractions[i]) << i;
+        for (const char* field : {"year", "month", "day", "hour", "minute"})
+            EXPECT_TRUE(row[field].isDouble()) << field;
+    }
+    EXPECT_EQ(rows[8].toObject()["day"].toInt(), 16);
+    EXPECT_EQ(rows[8].toObject()["hour"].toInt(), 13);
+}
+
+TEST(PhasesCommand, StatusAndZoneFollowTzUnlessZoneIsGiven) {
+    struct Case {
+        QStringList arguments;
+        const char* tz;
+        const char* zone;
+        const char* status;
+    };
+    const Case cases[] = {
+        {{"--at", "2009-10-20T12:00:00Z"}, "Asia/Tokyo", "Asia/Tokyo", "unknown"},
+        {{"--at", "2009-12-20T12:00:00Z"}, "Europe/Berlin", "Europe/Berlin", "standard"},
+        {{"--at", "2009-12-20T12:00:00Z"}, "Nowhere/Bogus", "Nowhere/Bogus", "invalid"},
+        {{"--at", "2009-12-20T12:00:00Z", "--zone", "Australia/Sydney"},
+         "Europe/Berlin",
+         "Australia/Sydney",
+         "daylight"},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = RunPhases(c.arguments + QStringList{"--json"}, c.tz);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        EXPECT_EQ(object["zone"].toString().toStdString(), c.zone);
+        EXPECT_EQ(object["status"].toString().toStdString(), c.status);
+    }
+}
+
+TEST(PhasesCommand, ShownGivesTheWindowsFourRowsFromToday) {
+    struct Case {
+        const char* at;
+        const char* firstDate;  // of the first shown row
+        const char* firstPhase;
+    };
+    // In Berlin: the full moon of 2 November falls at 20:15 local time, so on that day it is
+    // still shown, the next day no longer.
+    const Case cases[] = {
+        {"2009-10-20T12:00:00Z", "2009-10-26", "First Quarter"},
+        {"2009-11-02T22:59:59Z", "2009-11-02", "Full Moon"},
+        {"2009-11-02T23:00:00Z", "2009-11-09", "Last Quarter"},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = RunPhases({"--shown", "--at", c.at, "--zone", "Europe/Berlin"});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), 4) << c.at;
+        EXPECT_TRUE(lines[0].startsWith(c.firstPhase)) << lines[0].toStdString();
+        EXPECT_TRUE(lines[0].contains(c.firstDate)) << lines[0].toStdString();
+    }
+    const Outcome json =
+        RunPhases({"--shown", "--json", "--at", "2009-10-20T12:00:00Z", "--zone", "Europe/Berlin"});
+    const QJsonArray rows = QJsonDocument::fromJson(json.out.toUtf8()).object()["rows"].toArray();
+    ASSERT_EQ(rows.size(), 4);
+    EXPECT_EQ(rows[0].toObject()["phase"].toString(), "First Quarter");
+    EXPECT_EQ(rows[3].toObject()["phase"].toString(), "New Moon");
+}
+
+TEST(PhasesCommand, HelpAndVersionGoToStandardOutput) {
+    const Outcome version = RunPhases({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out.toStdString(), "tidewell-phases " TIDEWELL_VERSION "\n");
+    const Outcome help = RunPhases({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith("Usage: tidewell-phases")) << help.out.toStdString();
+    EXPECT_TRUE(help.err.isEmpty());
+}
+
+}  // namespace
