@@ -1,0 +1,26 @@
+// The combo box control: a Qt combo box that answers the combo box messages, each entry a
+// text with a value attached, holding at most a set number of entries.
+#pragma once
+
+#include <QComboBox>
+
+#include "platform/ui/UiTypes.h"
+#include "platform/ui/Wnd.h"
+
+class ComboBoxControl : public QComboBox, public ControlProcedure {
+public:
+    static constexpr int kDefaultCapacity = 32767;
+
+    ComboBoxControl(DWORD style, QWidget* parent);
+
+    LRESULT ControlProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // The most entries the combo box takes before it answers CB_ERRSPACE.
+    void SetCapacity(int capacity) { m_capacity = capacity; }
+
+private:
+    bool Valid(int index) const { return index >= 0 && index < count(); }
+
+    DWORD m_style;
+    int m_capacity = kDefaultCapacity;
+};
