@@ -36,4 +36,9 @@ void GetSystemTime(SYSTEMTIME* time);
 // Local wall-clock time of the clock in the zone now in force.
 void GetLocalTime(SYSTEMTIME* time);
 // The system zone's rules at the instant of the clock; returns a TIME_ZONE_ID_* status.
+// STANDARD or DAYLIGHT when the seasons change within the clock's UT year: the dates are then
+// that year's changes in relative form (wYear 0, wDay 5 for the last such weekday), wHour the
+// wall-clock hour at which the change happens. UNKNOWN when they do not: Bias is then the whole
+// offset in force and the dates are empty. INVALID when the zone cannot be read: all zero.
+// Winter time that the zone database keeps as a negative saving counts as standard time.
 DWORD GetTimeZoneInformation(TIME_ZONE_INFORMATION* info);

@@ -115,83 +115,9 @@ INSTANTIATE_TEST_SUITE_P(
                    -60,
                    {10, 0, 5, 3},
                    {3, 0, 5, 2}},
-        // The transition days follow the clock's year: 2012 is a leap year starting on Sunday.
-        RecordCase{"America/New_York",
-                   Utc(2012, 12, 31, 23),
-                   TIME_ZONE_ID_STANDARD,
-                   300,
-                   -60,
-                   {11, 0, 1, 2},
-                   {3, 0, 2, 2}},
         // A year spent wholly in daylight time (war time) has no change of season.
         RecordCase{"America/New_York", Utc(1943, 6, 1), TIME_ZONE_ID_UNKNOWN, 240, 0, kNone, kNone},
-        // Yukon left daylight saving at midnight for a new standard time, an hour ahead of the old.
-        RecordCase{"America/Whitehorse",
-                   Utc(2020, 6, 1),
-                   TIME_ZONE_ID_DAYLIGHT,
-                   480,
-                   -60,
-                   {11, 0, 1, 0},
-                   {3, 0, 2, 2}},
         RecordCase{"Nowhere/Bogus", kSummer, TIME_ZONE_ID_INVALID, 0, 0, kNone, kNone}));
-
-struct SideCase {
-    const char* zone;
-    clocktest::Instant at;
-    DWORD status;
-    WORD localDay, localHour, localMinute;
-};
-
-void PrintTo(const SideCase& c, std::ostream* os) {
-    *os << c.zone;
-}
-
-class TransitionSides : public testing::TestWithParam<std::vector<SideCase>> {
-protected:
-    clocktest::ClockAndZoneGuard guard_;
-};
-
-// Each list is read in order in one process, so that a cached offset must give way exactly at
-// the change.
-TEST_P(TransitionSides, StatusAndLocalTimeChangeAtTheInstant) {
-    for (const SideCase& c : GetParam()) {
-        clocktest::UseZone(c.zone);
-        clocktest::FixClock(c.at);
-        TIME_ZONE_INFORMATION info;
-        SYSTEMTIME local;
-        const DWORD status = GetTimeZoneInformation(&info);
-        GetLocalTime(&local);
-        SCOPED_TRACE(testing::Message() << c.zone << " local " << local.wDay << " " << local.wHour
-                                        << ":" << local.wMinute);
-        EXPECT_EQ(status, c.status);
-        EXPECT_EQ(local.wDay, c.localDay);
-        EXPECT_EQ(local.wHour, c.localHour);
-        EXPECT_EQ(local.wMinute, c.localMinute);
-    }
-}
-
-constexpr DWORD S = TIME_ZONE_ID_STANDARD;
-constexpr DWORD D = TIME_ZONE_ID_DAYLIGHT;
-
-INSTANTIATE_TEST_SUITE_P(
-    Zones, TransitionSides,
-    testing::Values(
-        std::vector<SideCase>{{"Europe/Berlin", Utc(2009, 3, 29, 0, 59, 59), S, 29, 1, 59},
-                              {"Europe/Berlin", Utc(2009, 3, 29, 1), D, 29, 3, 0},
-                              {"Europe/Berlin", Utc(2009, 10, 25, 0, 59, 59), D, 25, 2, 59},
-                              {"Europe/Berlin", Utc(2009, 10, 25, 1), S, 25, 2, 0}},
-        std::vector<SideCase>{{"America/New_York", Utc(2009, 3, 8, 6, 59, 59), S, 8, 1, 59},
-                              {"America/New_York", Utc(2009, 3, 8, 7), D, 8, 3, 0},
-                              {"America/New_York", Utc(2009, 11, 1, 5, 59, 59), D, 1, 1, 59},
-                              {"America/New_York", Utc(2009, 11, 1, 6), S, 1, 1, 0}},
-        std::vector<SideCase>{{"Australia/Sydney", Utc(2009, 4, 4, 15, 59, 59), D, 5, 2, 59},
-                              {"Australia/Sydney", Utc(2009, 4, 4, 16), S, 5, 2, 0},
-                              {"Australia/Sydney", Utc(2009, 10, 3, 15, 59, 59), S, 4, 1, 59},
-                              {"Australia/Sydney", Utc(2009, 10, 3, 16), D, 4, 3, 0}},
-        std::vector<SideCase>{{"Europe/Dublin", Utc(2009, 10, 25, 0, 59, 59), D, 25, 1, 59},
-                              {"Europe/Dublin", Utc(2009, 10, 25, 1), S, 25, 1, 0}},
-        std::vector<SideCase>{{"Australia/Lord_Howe", Utc(2009, 10, 3, 15, 29, 59), S, 4, 1, 59},
-                              {"Australia/Lord_Howe", Utc(2009, 10, 3, 15, 30), D, 4, 2, 30}}));
 
 class LocalTime : public testing::Test {
 protected:

@@ -204,6 +204,8 @@ TEST_F(ZoneSweep, EveryInstalledZoneAgreesWithTheCLibrary) {
                 sys_seconds{sys_days{std::chrono::year{year} / 1 / 1}}.time_since_epoch().count();
             for (int i = 0; i < kSpreadPerYear; ++i)
                 CheckInstant(zone, start + i * (365 * 86400 / kSpreadPerYear) + i * 7919, view);
+            // The second before and the second of each change, in this order: a cached
+            // period must give way exactly at the change.
             for (const Change& change : view.changes) {
                 CheckInstant(zone, change.at - 1, view);
                 CheckInstant(zone, change.at, view);
