@@ -121,6 +121,9 @@ std::optional<DialogTemplate> DialogTemplate::Parse(const QByteArray& json) {
     result.caption = root.value(QLatin1String("caption")).toString();
     result.style = *style;
     result.exStyle = *exStyle;
+    const QJsonObject font = root.value(QLatin1String("font")).toObject();
+    result.fontFace = font.value(QLatin1String("face")).toString();
+    result.pointSize = font.value(QLatin1String("pointSize")).toInt(result.pointSize);
     const QJsonArray controls = root.value(QLatin1String("controls")).toArray();
     for (const QJsonValue& value : controls) {
         std::optional<ControlTemplate> control = ParseControl(value.toObject());

@@ -3,9 +3,9 @@
 // pixels.
 //
 // A template file holds an object with "width" and "height" (dialog units), "caption",
-// "style" and "exStyle" (style names and numbers joined by "|", as "WS_POPUP | 0x40") and
-// "controls": objects with "id", "class" ("button",
-// "static", ...), "text" ("#129" names a resource for image controls), "rect"
+// "style" and "exStyle" (style names and numbers joined by "|", as "WS_POPUP | 0x40"),
+// "font" ({"face", "pointSize"}: the controls' font) and "controls": objects with "id", "class"
+// ("button", "static", ...), "text" ("#129" names a resource for image controls), "rect"
 // ([x, y, width, height] in dialog units) and "style".
 #pragma once
 
@@ -30,6 +30,8 @@ struct DialogTemplate {
     QString caption;
     DWORD style = 0;
     DWORD exStyle = 0;
+    QString fontFace;   // of the dialog's controls
+    int pointSize = 8;  // of the dialog's controls
     std::vector<ControlTemplate> controls;
 
     // The template of resource id; none when it is missing or malformed.

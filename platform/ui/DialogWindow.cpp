@@ -42,6 +42,14 @@ DialogWindow::DialogWindow(const DialogTemplate& dialogTemplate, HWND owner)
     : QWidget((dialogTemplate.exStyle & WS_EX_APPWINDOW) != 0 ? nullptr : owner,
               FlagsOf(dialogTemplate)) {
     setWindowTitle(dialogTemplate.caption);
+    // A face the system lacks falls back to the closest one it has; the size is what the
+    // controls were laid out for.
+    QFont font = this->font();
+    if (!dialogTemplate.fontFace.isEmpty()) {
+        font.setFamilies({dialogTemplate.fontFace, font.family()});
+    }
+    font.setPointSize(dialogTemplate.pointSize);
+    setFont(font);
     const QSize size(DialogUnitsToPixelsX(dialogTemplate.size.width()),
                      DialogUnitsToPixelsY(dialogTemplate.size.height()));
     if ((dialogTemplate.style & WS_THICKFRAME) != 0) {

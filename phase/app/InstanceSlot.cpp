@@ -1,0 +1,29 @@
+#include "phase/app/InstanceSlot.h"
+
+#include <cwchar>
+
+#include "platform/kernel/KernelObjects.h"
+
+int32_t ClaimInstanceSlot() {
+    // Both handles stay open until the process ends: the semaphore is the claim itself.
+    HANDLE hMutex = CreateMutexW(FALSE, L"TidewellPhaseMTX");
+    if (hMutex != nullptr) {
+        // A mutex left behind by a copy that ended while holding it is simply taken over.
+        WaitForSingleObject(hMutex, INFINITE);
+    }
+    int32_t nSlot = 0;
+    for (int32_t n = 0; n < kInstanceSlots; ++n) {
+        wchar_t name[32];
+        std::swprintf(name, sizeof name / sizeof name[0], L"TidewellPhaseSem%03d", n);
+        HANDLE hSemaphore = CreateSemaphoreW(0, 1, name);
+        if (GetLastError() != static_cast<DWORD>(ERROR_ALREADY_EXISTS)) {
+            nSlot = n;
+            break;
+        }
+        CloseHandle(hSemaphore);
+    }
+    if (hMutex != nullptr) {
+        ReleaseMutex(hMutex);
+    }
+    return nSlot;
+}

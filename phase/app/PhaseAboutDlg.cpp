@@ -1,0 +1,3 @@
+#include "phase/app/PhaseAboutDlg.h"
+
+CPhaseAboutDlg::CPhaseAboutDlg() : CDialog(IDD) {}

@@ -1,0 +1,46 @@
+#include "phase/app/SysCommandPort.h"
+
+#include <QDBusConnection>
+
+#include "platform/ui/Wnd.h"
+
+namespace {
+
+const QString kObjectPath = QStringLiteral("/TidewellPhase");
+
+}  // namespace
+
+SysCommandPort::SysCommandPort(CWnd* pWnd) : m_pWnd(pWnd) {}
+
+SysCommandPort::~SysCommandPort() {
+    if (m_service.isEmpty()) {
+        return;
+    }
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.unregisterObject(kObjectPath);
+    bus.unregisterService(m_service);
+}
+
+bool SysCommandPort::Open(int32_t nSlot) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        return false;
+    }
+    const QString service =
+        QStringLiteral("org.velmora.TidewellPhase.TWP%1").arg(nSlot, 3, 10, QLatin1Char('0'));
+    if (!bus.registerService(service)) {
+        return false;
+    }
+    if (!bus.registerObject(kObjectPath, this, QDBusConnection::ExportScriptableSlots)) {
+        bus.unregisterService(service);
+        return false;
+    }
+    m_service = service;
+    return true;
+}
+
+void SysCommandPort::SysCommand(uint id) {
+    // The About box runs a modal loop of its own: answer the caller first.
+    QMetaObject::invokeMethod(
+        this, [this, id] { m_pWnd->SendMessage(WM_SYSCOMMAND, id, 0); }, Qt::QueuedConnection);
+}

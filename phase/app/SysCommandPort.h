@@ -1,0 +1,31 @@
+// The way in for system commands from outside the program: on the session bus, service
+// "org.velmora.TidewellPhase.TWP<slot>" (three digits), object "/TidewellPhase", interface
+// "org.velmora.TidewellPhase", method SysCommand(uint32). The caller gets its answer at once;
+// the command reaches the window as WM_SYSCOMMAND afterwards, on the user-interface thread.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+
+class CWnd;
+
+class SysCommandPort : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.velmora.TidewellPhase")
+
+public:
+    explicit SysCommandPort(CWnd* pWnd);
+    ~SysCommandPort() override;
+
+    // Offers the port under the slot's name; false without a session bus or when another
+    // copy holds the name (two copies sharing slot 0): the program then runs without it.
+    bool Open(int32_t nSlot);
+
+public slots:
+    Q_SCRIPTABLE void SysCommand(uint id);
+
+private:
+    CWnd* m_pWnd;
+    QString m_service;
+};
