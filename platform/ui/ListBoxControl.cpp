@@ -13,6 +13,7 @@
 #include "platform/ui/Dc.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/ListBox.h"
+#include "platform/ui/SystemMetrics.h"
 
 namespace {
 
@@ -198,7 +199,8 @@ void ListBoxControl::UpdateScrollBar() {
 void ListBoxControl::paintEvent(QPaintEvent* /*event*/) {
     {
         QPainter erase(this);
-        erase.fillRect(rect(), palette().color(QPalette::Active, QPalette::Base));
+        const COLORREF window = GetSysColor(COLOR_WINDOW);
+        erase.fillRect(rect(), QColor(GetRValue(window), GetGValue(window), GetBValue(window)));
     }
     auto* owner = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(this));
     if (owner == nullptr) {

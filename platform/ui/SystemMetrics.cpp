@@ -33,6 +33,10 @@ int GetSystemMetrics(int nIndex) {
 COLORREF GetSysColor(int nIndex) {
     const QPalette palette = QApplication::palette();
     switch (nIndex) {
+        case COLOR_WINDOW:
+            return ToColorRef(palette.color(QPalette::Active, QPalette::Base));
+        case COLOR_WINDOWTEXT:
+            return ToColorRef(palette.color(QPalette::Active, QPalette::Text));
         case COLOR_HIGHLIGHT:
             return ToColorRef(palette.color(QPalette::Active, QPalette::Highlight));
         case COLOR_HIGHLIGHTTEXT:

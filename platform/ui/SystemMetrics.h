@@ -8,13 +8,15 @@ inline constexpr int SM_CXVSCROLL = 2;
 inline constexpr int SM_CXICON = 11;
 inline constexpr int SM_CYICON = 12;
 
+inline constexpr int COLOR_WINDOW = 5;
+inline constexpr int COLOR_WINDOWTEXT = 8;
 inline constexpr int COLOR_HIGHLIGHT = 13;
 inline constexpr int COLOR_HIGHLIGHTTEXT = 14;
 
 // The icon size (32 by 32 pixels) and the width of a vertical scroll bar; 0 for other indexes.
 int GetSystemMetrics(int nIndex);
 
-// The selection colours of the application's palette; black for other indexes.
+// The window and selection colours of the application's palette; black for other indexes.
 COLORREF GetSysColor(int nIndex);
 
 inline constexpr DWORD MONITOR_DEFAULTTONULL = 0;
