@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QStyle>
+#include <cstdlib>
+#include <string>
+
+#include "about/PaletteColors.h"
+#include "platform/ui/SystemMetrics.h"
+#include "tests/about/ListBoxFixture.h"
+
+namespace {
+
+constexpr QRgb kYellow = qRgb(255, 255, 0);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr int kLineHeight = 20;
+
+QRgb ToRgb(COLORREF c) {
+    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+// Draws line index (or -1) the way the list box asks for it, into a white picture.
+QImage Draw(CColorListBox& list, int index, UINT action, UINT state, QImage image = QImage()) {
+    if (image.isNull()) {
+        image = QImage(ColorListBoxFixture::kWidth, kLineHeight, QImage::Format_RGB32);
+        image.fill(Qt::white);
+    }
+    {
+        ImageDC dc(image);
+        DRAWITEMSTRUCT item{};
+        item.itemID = index;
+        item.itemAction = action;
+        item.itemState = state;
+        item.hDC = &dc;
+        item.rcItem = RECT{0, 0, ColorListBoxFixture::kWidth, kLineHeight};
+        list.DrawItem(&item);
+    }
+    return image;
+}
+
+// Whether a pixel between columns fromX and toX is of the colour, or nearly so: glyph edges
+// are smoothed, so thin strokes may never reach the exact text colour.
+bool Contains(const QImage& image, QRgb color, int fromX = 0, int toX = -1) {
+    constexpr int kTolerance = 64;
+    toX = toX < 0 ? image.width() - 1 : toX;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = fromX; x <= toX; ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(color)) < kTolerance &&
+                std::abs(qGreen(p) - qGreen(color)) < kTolerance &&
+                std::abs(qBlue(p) - qBlue(color)) < kTolerance) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The extent a line of this text sets: its width in the default font plus a scroll bar, and
+// a thirty-second more.
+int ExtentFor(const char* text) {
+    const int w = QFontMetrics(QGuiApplication::font()).horizontalAdvance(QString::fromUtf8(text)) +
+                  GetSystemMetrics(SM_CXVSCROLL);
+    return w + w / 32;
+}
+
+}  // namespace
+
+TEST(ColorListBox, AddLineStoresCodesAndBlanksOutLineBreaks) {
+    struct Case {
+        UINT text;
+        int back;
+        const char* input;
+        std::string stored;
+    };
+    const Case cases[] = {
+        {12, 0, "Hello", "\x0D\x01Hello"},
+        {16, 0, "x", "\x01\x01x"},
+        {0xFFFFFFFF, 15, "x", "\x01\x10x"},
+        {1, 16, "x", "\x02\x01x"},
+        {1, -1, "x", "\x02\x01x"},
+        {3, 4, "a\r\nb",
+         "\x04\x05"
+         "a  b"},
+        {3, 4, "", "\x04\x05"},
+    };
+    ColorListBoxFixture f;
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        f.list.AddLine(cases[i].text, cases[i].back, cases[i].input);
+        EXPECT_EQ(f.Raw(static_cast<int>(i)), cases[i].stored) << i;
+    }
+    std::string visible = "unchanged";
+    f.list.GetLineText(0, visible);
+    EXPECT_EQ(visible, "Hello");
+    f.list.GetLineText(6, visible);
+    EXPECT_EQ(visible, "");
+}
+
+TEST(ColorListBox, WithoutAWindowNothingHappens) {
+    CColorListBox list;
+    list.AddLine(12, 0, "Hello");
+    std::string text = "unchanged";
+    list.GetLineText(0, text);
+    EXPECT_EQ(text, "unchanged");
+    char buffer[4] = "abc";
+    EXPECT_EQ(list.GetRawText(0, buffer), -1);
+    EXPECT_STREQ(buffer, "abc");
+}
+
+TEST(ColorListBox, AFullListDropsItsOldestLinesToMakeRoom) {
+    struct Case {
+        int full;
+        int countAfter;
+        bool added;
+    };
+    for (const Case& c : {Case{1, 1, false}, Case{2, 2, true}, Case{19, 2, true}, Case{20, 1, true},
+                          Case{25, 6, true}}) {
+        SCOPED_TRACE(c.full);
+        ColorListBoxFixture f;
+        f.control->SetCapacity(c.full);
+        for (int i = 0; i < c.full; ++i) {
+            f.list.AddLine(1, 0, std::to_string(i).c_str());
+        }
+        f.Send(LB_SETCURSEL, 0);
+        f.list.AddLine(1, 0, "new");
+        ASSERT_EQ(f.Send(LB_GETCOUNT), c.countAfter);
+        const int last = c.countAfter - 1;
+        if (c.added) {
+            EXPECT_EQ(f.Raw(last), "\x02\x01new");
+            // The survivors are the newest of the old lines, in order.
+            if (last > 0) {
+                EXPECT_EQ(f.Raw(0), "\x02\x01" + std::to_string(c.full - last));
+            }
+            EXPECT_EQ(f.Send(LB_GETCURSEL), LB_ERR);
+        } else {
+            EXPECT_EQ(f.Raw(0),
+                      "\x02\x01"
+                      "0");
+            EXPECT_EQ(f.Send(LB_GETCURSEL), 0);  // given up before the selection is touched
+        }
+        EXPECT_TRUE(f.control->updatesEnabled());
+    }
+}
+
+TEST(ColorListBox, EachNewLineIsScrolledToTheTopAsFarAsTheListAllows) {
+    ColorListBoxFixture f;  // 100 pixels: five lines of 20
+    f.Send(LB_SETITEMHEIGHT, 0, MAKELPARAM(kLineHeight, 0));
+    const int expectedTop[] = {0, 0, 0, 0, 0, 1, 2, 3};
+    for (int top : expectedTop) {
+        f.list.AddLine(12, 0, "x");
+        EXPECT_EQ(f.Send(LB_GETTOPINDEX), top) << f.Send(LB_GETCOUNT) << " lines";
+    }
+}
+
+TEST(ColorListBox, LinesAreDrawnInTheirColoursOrInTheSelectionColours) {
+    ColorListBoxFixture f;
+    f.list.AddLine(12, 0, "Hello");
+    f.list.AddLine(300, 0, "Hello");
+    f.Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("plain"));  // without colour codes
+    struct Case {
+        int index;
+        UINT state;
+        QRgb text;
+        QRgb back;
+    };
+    const Case cases[] = {
+        {0, 0, kYellow, kBlack},
+        {1, 0, kBlack, kBlack},
+        {0, ODS_SELECTED, ToRgb(GetSysColor(COLOR_HIGHLIGHTTEXT)),
+         ToRgb(GetSysColor(COLOR_HIGHLIGHT))},
+        {2, 0, ToRgb(GetSysColor(COLOR_WINDOWTEXT)), ToRgb(GetSysColor(COLOR_WINDOW))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.index * 10 + static_cast<int>(c.state));
+        const QImage image = Draw(f.list, c.index, ODA_DRAWENTIRE, c.state);
+        EXPECT_EQ(image.pixel(image.width() - 1, 0), c.back);  // the whole line is filled
+        EXPECT_EQ(image.pixel(image.width() - 1, kLineHeight - 1), c.back);
+        EXPECT_TRUE(Contains(image, c.text));
+    }
+}
+
+TEST(ColorListBox, TabsMoveTextToStopsEveryEightWidthsOfC) {
+    ColorListBoxFixture f;
+    f.list.AddLine(12, 0, "i\ti\ti");
+    const int stop = 8 * QFontMetrics(QGuiApplication::font()).horizontalAdvance(QLatin1Char('c'));
+    const int glyph = QFontMetrics(QGuiApplication::font()).horizontalAdvance(QLatin1Char('i'));
+    const QImage image = Draw(f.list, 0, ODA_DRAWENTIRE, 0);
+    EXPECT_TRUE(Contains(image, kYellow, 0, glyph));
+    EXPECT_FALSE(Contains(image, kYellow, glyph + 1, stop - 1));
+    EXPECT_TRUE(Contains(image, kYellow, stop, stop + glyph));
+    EXPECT_FALSE(Contains(image, kYellow, stop + glyph + 1, 2 * stop - 1));
+    EXPECT_TRUE(Contains(image, kYellow, 2 * stop, 2 * stop + glyph));
+}
+
+TEST(ColorListBox, ExtentFollowsTheWidestLineUntilClearedOrGivenAFont) {
+    ColorListBoxFixture f;
+    const char* narrow = "narrow";
+    const char* wide = "a much wider line of text";
+    f.list.AddLine(12, 0, narrow);
+    f.list.AddLine(12, 0, wide);
+    auto extent = [&f] { return static_cast<int>(f.Send(LB_GETHORIZONTALEXTENT)); };
+
+    Draw(f.list, 0, ODA_DRAWENTIRE, 0);
+    EXPECT_EQ(extent(), ExtentFor(narrow));
+    Draw(f.list, 1, ODA_DRAWENTIRE, 0);
+    EXPECT_EQ(extent(), ExtentFor(wide));
+    Draw(f.list, 0, ODA_DRAWENTIRE, 0);
+    EXPECT_EQ(extent(), ExtentFor(wide));  // a narrower line changes nothing
+
+    f.list.SetFont(nullptr, TRUE);
+    EXPECT_EQ(extent(), ExtentFor(wide));  // no extent is sent with the font
+    Draw(f.list, 0, ODA_DRAWENTIRE, 0);
+    EXPECT_EQ(extent(), ExtentFor(narrow));
+
+    f.list.ClearLines();
+    EXPECT_EQ(f.Send(LB_GETCOUNT), 0);
+    EXPECT_EQ(extent(), 0);
+    f.list.AddLine(12, 0, narrow);
+    Draw(f.list, 0, ODA_DRAWENTIRE, 0);
+    EXPECT_EQ(extent(), ExtentFor(narrow));
+}
+
+TEST(ColorListBox, FocusFrameInvertsSoASecondDrawingRemovesIt) {
+    ColorListBoxFixture f;
+    QImage blank(ColorListBoxFixture::kWidth, kLineHeight, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    // An empty list with the focus: only the frame, along the edge of the line.
+    const QImage framed = Draw(f.list, -1, ODA_FOCUS, ODS_FOCUS, blank);
+    EXPECT_NE(framed, blank);
+    EXPECT_EQ(framed.copy(1, 1, framed.width() - 2, kLineHeight - 2),
+              blank.copy(1, 1, blank.width() - 2, kLineHeight - 2));
+    EXPECT_EQ(Draw(f.list, -1, ODA_FOCUS, ODS_FOCUS, framed), blank);
+    // Without the focus action an empty list draws nothing.
+    EXPECT_EQ(Draw(f.list, -1, ODA_DRAWENTIRE, 0, blank), blank);
+
+    // A line drawn entire with the focus state gets the frame on top of its colours.
+    f.list.AddLine(12, 0, "x");
+    const QImage plain = Draw(f.list, 0, ODA_DRAWENTIRE, 0);
+    const QImage focused = Draw(f.list, 0, ODA_DRAWENTIRE, ODS_FOCUS);
+    EXPECT_NE(plain, focused);
+    EXPECT_EQ(Draw(f.list, 0, ODA_FOCUS, ODS_FOCUS, focused), plain);
+}
