@@ -6,6 +6,9 @@
 
 namespace {
 
+// The style bits that say which kind of combo box it is.
+constexpr DWORD kKindMask = 0x3;
+
 int IndexOf(WPARAM wParam) {
     return static_cast<int>(static_cast<INT_PTR>(wParam));
 }
@@ -13,14 +16,14 @@ int IndexOf(WPARAM wParam) {
 }  // namespace
 
 ComboBoxControl::ComboBoxControl(DWORD style, QWidget* parent) : QComboBox(parent), m_style(style) {
-    setEditable((style & 0x3) != CBS_DROPDOWNLIST);
+    setEditable((style & kKindMask) != CBS_DROPDOWNLIST);
 }
 
 LRESULT ComboBoxControl::ControlProc(UINT message, WPARAM wParam, LPARAM lParam) {
     const int index = IndexOf(wParam);
     switch (message) {
         case WM_CREATE:
-            return (m_style & 0x3) == 0 ? -1 : 0;
+            return (m_style & kKindMask) == 0 ? -1 : 0;
         case CB_RESETCONTENT:
             clear();
             return 0;

@@ -69,14 +69,6 @@ protected:
 
 }  // namespace
 
-TEST_F(ListBoxControlTest, ItemHeightOutsideOneTo255IsRefused) {
-    Make(LBS_OWNERDRAWFIXED | LBS_HASSTRINGS);
-    for (int height : {0, 256, 1000}) {
-        EXPECT_EQ(list.SendMessage(LB_SETITEMHEIGHT, 0, MAKELPARAM(height, 0)), LB_ERR) << height;
-    }
-    EXPECT_EQ(list.SendMessage(LB_GETITEMHEIGHT), kItemHeight);
-}
-
 TEST_F(ListBoxControlTest, TopIndexAndSelectionKeepWholeLinesInView) {
     Make(LBS_OWNERDRAWFIXED | LBS_HASSTRINGS);
     AddLines(10);
@@ -162,12 +154,4 @@ TEST_F(ListBoxControlTest, DoubleClickNotifiesTheOwnerWithNotifyStyle) {
         EXPECT_EQ(parent.commands, expected);
         parent.commands.clear();
     }
-}
-
-TEST_F(ListBoxControlTest, RedrawOffHoldsPaintingBack) {
-    Make(LBS_OWNERDRAWFIXED | LBS_HASSTRINGS);
-    list.SendMessage(WM_SETREDRAW, FALSE);
-    EXPECT_FALSE(control->updatesEnabled());
-    list.SendMessage(WM_SETREDRAW, TRUE);
-    EXPECT_TRUE(control->updatesEnabled());
 }

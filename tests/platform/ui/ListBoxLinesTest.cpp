@@ -2,19 +2,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(ListBoxLines, RefusesLinesBeyondItsCapacity) {
-    ListBoxLines lines;
-    EXPECT_EQ(lines.Capacity(), 32767);
-    lines.SetCapacity(2);
-    EXPECT_EQ(lines.Add("a"), 0);
-    EXPECT_EQ(lines.Add("b"), 1);
-    EXPECT_EQ(lines.Add("c"), ListBoxLines::kErrSpace);
-    EXPECT_EQ(lines.Count(), 2);
-    EXPECT_EQ(lines.Delete(0), 1);
-    EXPECT_EQ(lines.Add("c"), 1);
-    EXPECT_EQ(*lines.Text(0), "b");
-}
-
 TEST(ListBoxLines, AnswersErrForIndicesOutsideTheList) {
     ListBoxLines lines;
     lines.Add("abc");
