@@ -35,13 +35,13 @@ QImage Grab(HWND hWnd) {
     return hWnd->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-bool SamePixels(const QImage& a, const QImage& b, const QRect& rect) {
-    if (a.size() != b.size() || !a.rect().contains(rect)) {
+bool ShowsAt(const QImage& shot, const QImage& part, QPoint at) {
+    if (!shot.rect().contains(QRect(at, part.size()))) {
         return false;
     }
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            if (a.pixel(x, y) != b.pixel(x, y)) {
+    for (int y = 0; y < part.height(); ++y) {
+        for (int x = 0; x < part.width(); ++x) {
+            if (shot.pixel(at.x() + x, at.y() + y) != part.pixel(x, y)) {
                 return false;
             }
         }

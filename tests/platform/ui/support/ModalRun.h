@@ -17,7 +17,7 @@ bool WaitFor(const std::function<bool()>& condition);
 // The window's client area as painted now, in 32-bit RGB.
 QImage Grab(HWND hWnd);
 
-// Whether the two pictures have the same size and the same pixels in rect.
-bool SamePixels(const QImage& a, const QImage& b, const QRect& rect);
+// Whether shot shows the whole of part with its top-left corner at at, pixel for pixel.
+bool ShowsAt(const QImage& shot, const QImage& part, QPoint at);
 
 inline constexpr int IDABORT = 3;

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+#include "PhaseTestSupport.h"
+#include "phase/app/PhaseDlg.h"
+#include "support/ModalRun.h"
+
+namespace {
+
+const QString kInterface = QStringLiteral("org.velmora.TidewellPhase");
+
+QString Service(int slot) {
+    return QStringLiteral("org.velmora.TidewellPhase.TWP%1").arg(slot, 3, 10, QLatin1Char('0'));
+}
+
+// A session bus of the test's own, which the program finds through the environment.
+class PrivateBus : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty()) {
+            return;
+        }
+        daemon = new QProcess;
+        daemon->start(QStringLiteral("dbus-daemon"),
+                      {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                       QStringLiteral("--nopidfile"), QStringLiteral("--print-address=1")});
+        if (daemon->waitForReadyRead(10000)) {
+            address = QString::fromUtf8(daemon->readLine().trimmed());
+            qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
+        }
+    }
+    static void TearDownTestSuite() {
+        if (daemon != nullptr) {
+            daemon->kill();
+            daemon->waitForFinished();
+            delete daemon;
+            daemon = nullptr;
+        }
+    }
+    void SetUp() override {
+        if (address.isEmpty()) {
+            GTEST_SKIP() << "no dbus-daemon";
+        }
+        SetUtc(2024, 2, 10, 12);
+    }
+
+    // A second connection, as another program would have.
+    static QDBusConnection Caller() {
+        return QDBusConnection::connectToBus(address, QStringLiteral("caller"));
+    }
+    static QDBusPendingCall Send(int slot, uint command) {
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(Service(slot), QStringLiteral("/TidewellPhase"),
+                                           kInterface, QStringLiteral("SysCommand"));
+        call << command;
+        return Caller().asyncCall(call);
+    }
+
+    static inline QProcess* daemon = nullptr;
+    static inline QString address;
+};
+
+QWidget* FindAbout() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->windowTitle() == "About TidewellPhase") {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(PrivateBus, SystemCommandsFromOutsideReachTheWindow) {
+    auto dialog = std::make_unique<CPhaseDlg>();  // the first window of this process: slot 0
+    const INT_PTR result = RunModal(*dialog, [&] {
+        int abouts = 0;
+        QTimer closer;  // the About box runs its own modal loop: close it from inside that
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (QWidget* about = FindAbout()) {
+                ++abouts;
+                QTest::keyClick(about->focusWidget(), Qt::Key_Escape);
+            }
+        });
+        closer.start(10);
+
+        // The caller has its answer before the command is carried out.
+        QDBusPendingCall ignored = Send(0, 0x0020);
+        ASSERT_TRUE(WaitFor([&] { return ignored.isFinished(); }));
+        EXPECT_FALSE(ignored.isError()) << ignored.error().message().toStdString();
+        QDBusPendingCall about = Send(0, 0x0011);
+        ASSERT_TRUE(WaitFor([&] { return about.isFinished() && abouts > 0; }));
+        ASSERT_TRUE(WaitFor([&] { return FindAbout() == nullptr; }));
+        EXPECT_EQ(abouts, 1);  // 0x0020 opened nothing
+
+        Send(0, 0xF020);
+        EXPECT_TRUE(WaitFor([&] { return dialog->IsIconic() != FALSE; }));
+        Send(0, 0xF120);
+        EXPECT_TRUE(WaitFor([&] { return dialog->IsIconic() == FALSE; }));
+        Send(0, 0xF060);
+        EXPECT_TRUE(WaitFor([&] { return !dialog->GetSafeHwnd()->isVisible(); }));
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    // Gone with the window object.
+    dialog.reset();
+    EXPECT_FALSE(Caller().interface()->isServiceRegistered(Service(0)).value());
+}
+
+TEST_F(PrivateBus, ACopyWhoseNameIsTakenRunsWithoutIt) {
+    QDBusConnection other = Caller();
+    for (int slot = 0; slot < 20; ++slot) {
+        ASSERT_TRUE(other.registerService(Service(slot)));
+    }
+    CPhaseDlg dialog;
+    const INT_PTR result = RunModal(dialog, [&] {
+        QDBusPendingCall close = Send(0, 0xF060);
+        ASSERT_TRUE(WaitFor([&] { return close.isFinished(); }));
+        EXPECT_TRUE(close.isError());  // the name's owner has no such object
+        EXPECT_TRUE(dialog.GetSafeHwnd()->isVisible());
+    });
+    EXPECT_EQ(result, IDABORT);
+    for (int slot = 0; slot < 20; ++slot) {
+        other.unregisterService(Service(slot));
+    }
+}
+
+}  // namespace
