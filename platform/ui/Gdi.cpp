@@ -18,10 +18,3 @@ BOOL CBitmap::LoadBitmap(UINT id) {
     }
     return Attach(::LoadBitmap(id));
 }
-
-SIZE CBitmap::GetBitmapDimension() const {
-    if (m_hObject == nullptr) {
-        return SIZE{0, 0};
-    }
-    return SIZE{m_hObject->width(), m_hObject->height()};
-}

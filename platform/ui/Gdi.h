@@ -46,8 +46,6 @@ class CBitmap : public CGdiObject<HBITMAP> {
 public:
     // Loads bitmap resource id; FALSE, and the object stays empty, when that fails.
     BOOL LoadBitmap(UINT id);
-    // Width and height in pixels; (0, 0) when empty.
-    SIZE GetBitmapDimension() const;
 };
 
 // A font. An empty CFont stands for the surface's default font.

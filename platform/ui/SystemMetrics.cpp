@@ -46,7 +46,7 @@ COLORREF GetSysColor(int nIndex) {
     }
 }
 
-HMONITOR MonitorFromRect(const RECT* lprc, DWORD dwFlags) {
+HMONITOR MonitorFromRect(const RECT* lprc, DWORD /*dwFlags*/) {
     HMONITOR best = nullptr;
     if (lprc != nullptr) {
         const QRect rect(QPoint(lprc->left, lprc->top), QPoint(lprc->right - 1, lprc->bottom - 1));
@@ -59,9 +59,6 @@ HMONITOR MonitorFromRect(const RECT* lprc, DWORD dwFlags) {
                 bestArea = area;
             }
         }
-    }
-    if (best == nullptr && dwFlags == MONITOR_DEFAULTTOPRIMARY) {
-        best = QGuiApplication::primaryScreen();
     }
     return best;
 }

@@ -20,7 +20,6 @@ int GetSystemMetrics(int nIndex);
 COLORREF GetSysColor(int nIndex);
 
 inline constexpr DWORD MONITOR_DEFAULTTONULL = 0;
-inline constexpr DWORD MONITOR_DEFAULTTOPRIMARY = 1;
-// The screen that the rectangle (screen coordinates) overlaps most; when it overlaps none,
-// null or the primary screen as dwFlags says.
+// The screen that the rectangle (screen coordinates) overlaps most; null when it overlaps
+// none (dwFlags MONITOR_DEFAULTTONULL, the one way asked for here).
 HMONITOR MonitorFromRect(const RECT* lprc, DWORD dwFlags);
