@@ -1,0 +1,6 @@
+# The phase window on a virtual display, each test on a session bus of its own: the strip
+# as the phase table says (north and south), instance slots, the stored position, the date
+# change at midnight and the system commands.
+set(phase_programs $<TARGET_FILE:TidewellPhase> $<TARGET_FILE:tidewell-phases>)
+tw_add_e2e(phase.strip phase_strip.sh ${phase_programs})
+tw_add_e2e(phase.strip_south phase_strip.sh ${phase_programs} south)
