@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 
 #include "platform/ui/ControlFactory.h"
 #include "platform/ui/Messages.h"
@@ -97,12 +98,19 @@ void DialogWindow::paintEvent(QPaintEvent* event) {
     Deliver(WM_PAINT, 0, 0, [this, event] { QWidget::paintEvent(event); });
 }
 
+void DialogWindow::showEvent(QShowEvent* event) {
+    m_reportedAt = pos();
+    QWidget::showEvent(event);
+}
+
 void DialogWindow::moveEvent(QMoveEvent* event) {
-    // Placing the window before it first appears is part of making it, not a move.
-    if (!isVisible()) {
+    // Placing the window before it first appears is part of making it, not a move; nor is
+    // the window manager framing it where it was placed.
+    if (!isVisible() || pos() == m_reportedAt) {
         QWidget::moveEvent(event);
         return;
     }
+    m_reportedAt = pos();
     const QPoint client = geometry().topLeft();
     Deliver(WM_MOVE, 0, MAKELPARAM(client.x(), client.y()),
             [this, event] { QWidget::moveEvent(event); });

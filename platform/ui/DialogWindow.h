@@ -21,6 +21,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -34,4 +35,5 @@ private:
     int EnterCommand() const;
 
     std::vector<HWND> m_controls;  // in template (tab) order
+    QPoint m_reportedAt;           // where the frame stood when shown or last reported moved
 };
