@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # lib.sh: shared helpers of the phase window's end-to-end scripts, sourced by each of them
 # as `. "$(dirname "$0")/lib.sh"`. Every script runs on a session bus of its own (never the
 # user's); the programs it starts end with it; every wait has a time limit.
@@ -61,13 +62,11 @@ tw_until() {
     done
 }
 
-# tw_start VAR COMMAND [ARGS...]: starts COMMAND in the background and puts its pid in VAR.
+# tw_start COMMAND [ARGS...]: starts COMMAND in the background; its pid is in TW_STARTED.
 tw_start() {
-    local -n tw_pid_out=$1
-    shift
     "$@" &
-    tw_pid_out=$!
-    tw_children+=("$tw_pid_out")
+    TW_STARTED=$!
+    tw_children+=("$TW_STARTED")
 }
 
 # tw_alive PID: fails the script when the process has ended.
@@ -75,13 +74,13 @@ tw_alive() {
     kill -0 "$1" 2>/dev/null || tw_fail "process $1 ended unexpectedly"
 }
 
-# tw_exit_status PID: waits (limited) for the process to end and prints its exit status.
-tw_exit_status() {
+# tw_wait_exit PID: waits (limited) for the process to end; its exit status goes into
+# TW_STATUS. Call it from the script itself, not from a $(...) subshell, which cannot wait.
+tw_wait_exit() {
     local pid=$1
     tw_until "$TW_WAIT" "process $pid to end" tw_ended "$pid"
-    local status=0
-    wait "$pid" || status=$?
-    echo "$status"
+    TW_STATUS=0
+    wait "$pid" || TW_STATUS=$?
 }
 
 tw_ended() {
@@ -270,9 +269,8 @@ tw_syscommand() {
 # process to end with status 0.
 tw_close() {
     tw_syscommand "$1" $((0xF060))
-    local status
-    status=$(tw_exit_status "$2")
-    [ "$status" -eq 0 ] || tw_fail "process $2 ended with status $status after the close command"
+    tw_wait_exit "$2"
+    [ "$TW_STATUS" -eq 0 ] || tw_fail "process $2 ended with status $TW_STATUS after the close command"
 }
 
 # tw_stored_position SLOT: "Xpos Ypos" stored for the slot; empty when either is missing.

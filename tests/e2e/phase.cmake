@@ -4,3 +4,5 @@
 set(phase_programs $<TARGET_FILE:TidewellPhase> $<TARGET_FILE:tidewell-phases>)
 tw_add_e2e(phase.strip phase_strip.sh ${phase_programs})
 tw_add_e2e(phase.strip_south phase_strip.sh ${phase_programs} south)
+tw_add_e2e(phase.slots phase_slots.sh $<TARGET_FILE:TidewellPhase>)
+tw_add_e2e(phase.position phase_position.sh $<TARGET_FILE:TidewellPhase>)

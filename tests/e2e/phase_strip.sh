@@ -13,12 +13,14 @@ hemisphere=north
 # A fixed zone, so that the window and the table printed here agree on the local date.
 export TZ=America/Sao_Paulo
 
-tw_start pid "$program" "$@"
+tw_start "$program" "$@"
+pid=$TW_STARTED
 win=$(tw_phase_window "$pid")
 
 read -r _ _ width height < <(tw_geometry "$win")
-[ "$width" -eq 507 ] && [ "$height" -eq 171 ] ||
+if [ "$width" -ne 507 ] || [ "$height" -ne 171 ]; then
     tw_fail "client area is ${width}x${height}, not 507x171"
+fi
 title=$(xdotool getwindowname "$win")
 [ "$title" = "$TW_TITLE" ] || tw_fail "title is \"$title\""
 
