@@ -15,7 +15,6 @@ TW_WAIT=${TW_WAIT:-10} # seconds allowed for any one thing to happen
 TW_WORK=$(mktemp -d "${TMPDIR:-/tmp}/$TW_NAME.XXXXXX")
 TW_CONF=$XDG_CONFIG_HOME/Velmora/Tidewell.conf
 TW_TITLE='Tidewell Upcoming Phases'
-TW_ABOUT_TITLE='About TidewellPhase'
 tw_children=()
 
 tw_fail() {

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# phase_about.sh PROGRAM: the system commands that reach the window over D-Bus. 0x0010 and
+# 0x001F (its low four bits do not count) open the About box, which Enter closes; 0x0020
+# opens nothing; 0xF060 closes the window and the program ends with status 0.
+. "$(dirname "$0")/lib.sh"
+program=$1
+about_title="About TidewellPhase"
+
+tw_start "$program"
+pid=$TW_STARTED
+tw_phase_window "$pid" >/dev/null
+tw_expect_slot 0 "$pid"
+
+has_focus() {
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
+}
+no_about_box() {
+    [ -z "$(tw_windows_titled "$about_title")" ]
+}
+
+for command in 0x0010 0x001F; do
+    tw_syscommand 0 $((command))
+    tw_until "$TW_WAIT" "the About box after system command $command" \
+        tw_has_window "$about_title" "$pid"
+    boxes=$(tw_windows_titled "$about_title" | wc -l)
+    [ "$boxes" -eq 1 ] || tw_fail "$boxes About boxes after system command $command"
+    about=$(tw_windows_titled "$about_title" "$pid")
+    tw_until "$TW_WAIT" "the About box to have the keyboard focus" has_focus "$about"
+    xdotool key Return
+    tw_until "$TW_WAIT" "Enter to close the About box" no_about_box
+    tw_alive "$pid"
+    tw_note "system command $command opened the About box"
+done
+
+# Were an About box open, its modal run would hold the close back.
+tw_syscommand 0 $((0x0020))
+tw_close 0 "$pid"
