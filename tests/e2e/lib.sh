@@ -98,9 +98,11 @@ tw_windows_titled() {
     fi
 }
 
+# tw_has_window TITLE PID: true when the process shows a window of that title; fails the
+# script when the process has ended.
 tw_has_window() {
-    tw_alive "${2:-$$}"
-    [ -n "$(tw_windows_titled "$@")" ]
+    tw_alive "$2"
+    [ -n "$(tw_windows_titled "$1" "$2")" ]
 }
 
 # tw_phase_window PID: waits for the phase window of the process and prints its id.
