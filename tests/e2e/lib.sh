@@ -43,6 +43,12 @@ tw_cleanup() {
 }
 trap tw_cleanup EXIT
 
+# Xvfb resets itself whenever its last client leaves, and a program that connects during the
+# reset fails to start; between the short-lived xdotool calls that can happen at any time.
+# A client that stays for the whole script keeps the display from resetting.
+xdotool sleep 3600 &
+tw_children+=($!)
+
 # Microseconds since the epoch, without a process.
 tw_clock_us() {
     local now=${EPOCHREALTIME//[.,]/}
@@ -133,9 +139,14 @@ tw_capture() {
         awk -v w="$width" '{ print (NR - 1) % w, int((NR - 1) / w), $1, $2, $3 }' >"$base.px"
 }
 
-# tw_keep NAME: copies $TW_WORK/NAME.png into the build tree for a look after a failure.
+# tw_keep NAME: copies $TW_WORK/NAME.png into the build tree for a look after a failure and
+# prints where it went.
 tw_keep() {
     local dir=${TW_BUILD:-$TW_WORK}/e2e-failures
+    if [ ! -f "$TW_WORK/$1.png" ]; then
+        echo "(no picture was taken)"
+        return 0
+    fi
     mkdir -p "$dir"
     cp "$TW_WORK/$1.png" "$dir/$TW_NAME-$1.png"
     echo "$dir/$TW_NAME-$1.png"
