@@ -15,39 +15,38 @@ struct Outcome {
     QString err;
 };
 
-// Runs the program with TZ set as given (unset when null) and returns what it said.
+// Runs the program with TZ set as given and returns what it said.
 Outcome RunPhases(const QStringList& arguments, const char* tz = "Europe/London") {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (tz)
-        environment.insert("TZ", tz);
-    else
-        environment.remove("TZ");
+    environment.insert("TZ", tz);
     process.setProcessEnvironment(environment);
     process.start(TIDEWELL_PHASES, arguments);
-    const bool finished = process.waitForFinished(10000);
-    EXPECT_TRUE(finished) << "tidewell-phases did not end";
+    EXPECT_TRUE(process.waitForFinished(10000)) << "tidewell-phases did not end";
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-TEST(PhasesCommand, RefusesBadArgumentsWithOneLineAndStatusTwo) {
-    const QStringList cases[] = {
-        {"--at", "2009-02-30T00:00:00Z"},
-        {"--at", "garbage"},
-        {"--zone", "Nowhere/Bogus"},
-        {"--zone", "../../../etc/passwd"},
-        {"--frobnicate"},
-        {"--json", "--at"},
-        {"stray"},
+TEST(PhasesCommand, RefusesBadArgumentsWithOneLineNamingTheProblemAndStatusTwo) {
+    const std::pair<QStringList, QString> cases[] = {
+        {{"--at"}, "option --at needs a value"},
+        {{"--at", "--json"}, "option --at needs a value"},
+        {{"--zone"}, "option --zone needs a value"},
+        {{"--at", "garbage"}, "invalid instant 'garbage': expected"},
+        {{"--zone", "Nowhere/Bogus"}, "unknown time zone 'Nowhere/Bogus'"},
+        {{"--zone", "../../../etc/passwd"}, "unknown time zone"},
+        {{"--frobnicate"}, "unknown option --frobnicate"},
+        {{"-x"}, "unknown option -x"},
+        {{"--json=yes"}, "option --json takes no value"},
+        {{"stray"}, "unexpected argument 'stray'"},
     };
-    for (const QStringList& arguments : cases) {
+    for (const auto& [arguments, message] : cases) {
         const Outcome run = RunPhases(arguments);
         SCOPED_TRACE(arguments.join(' ').toStdString());
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
-        EXPECT_TRUE(run.err.startsWith("tidewell-phases: ")) << run.err.toStdString();
+        EXPECT_TRUE(run.err.startsWith("tidewell-phases: " + message)) << run.err.toStdString();
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
         EXPECT_TRUE(run.err.endsWith('\n'));
     }
@@ -85,30 +84,25 @@ TEST(PhasesCommand, JsonIsOneObjectOnOneLine) {
     const QJsonArray rows = object["rows"].toArray();
     ASSERT_EQ(rows.size(), 9);
     const char* phases[] = {"New Moon", "First Quarter", "Full Moon", "Last Quarter"};
-    const double fractions[] = {0, 0.25, 0.5, 0.75, 0, 0.25, 0.5, 0.75, 1};
     for (int i = 0; i < 9; ++i) {
-        const QJsonObject row = rows[i].toObject();
-        EXPECT_EQ(row["phase"].toString().toStdString(), phases[i % 4]) << i;
-        EXPECT_EQ(row["fraction"].toDouble(), fractions[i]) << i;
-        for (const char* field : {"year", "month", "day", "hour", "minute"})
-            EXPECT_TRUE(row[field].isDouble()) << field;
+        EXPECT_EQ(rows[i]["phase"].toString().toStdString(), phases[i % 4]) << i;
+        EXPECT_EQ(rows[i]["fraction"].toDouble(), i == 8 ? 1.0 : i % 4 * 0.25) << i;
     }
-    EXPECT_EQ(rows[8].toObject()["day"].toInt(), 16);
-    EXPECT_EQ(rows[8].toObject()["hour"].toInt(), 13);
+    EXPECT_EQ(rows[8]["day"].toInt(), 16);
+    EXPECT_EQ(rows[8]["hour"].toInt(), 13);
 }
 
 TEST(PhasesCommand, StatusAndZoneFollowTzUnlessZoneIsGiven) {
     struct Case {
         QStringList arguments;
-        const char* tz;
-        const char* zone;
-        const char* status;
+        const char *tz, *zone, *status;
     };
+    const char* winter = "2009-12-20T12:00:00Z";
     const Case cases[] = {
-        {{"--at", "2009-10-20T12:00:00Z"}, "Asia/Tokyo", "Asia/Tokyo", "unknown"},
-        {{"--at", "2009-12-20T12:00:00Z"}, "Europe/Berlin", "Europe/Berlin", "standard"},
-        {{"--at", "2009-12-20T12:00:00Z"}, "Nowhere/Bogus", "Nowhere/Bogus", "invalid"},
-        {{"--at", "2009-12-20T12:00:00Z", "--zone", "Australia/Sydney"},
+        {{"--at=2009-10-20T12:00:00Z"}, "Asia/Tokyo", "Asia/Tokyo", "unknown"},
+        {{"--at", winter}, "Europe/Berlin", "Europe/Berlin", "standard"},
+        {{"--at", winter}, "Nowhere/Bogus", "Nowhere/Bogus", "invalid"},
+        {{"--at", winter, "--zone=Australia/Sydney"},
          "Europe/Berlin",
          "Australia/Sydney",
          "daylight"},
@@ -116,17 +110,15 @@ TEST(PhasesCommand, StatusAndZoneFollowTzUnlessZoneIsGiven) {
     for (const Case& c : cases) {
         const Outcome run = RunPhases(c.arguments + QStringList{"--json"}, c.tz);
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-        const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8()).object();
-        EXPECT_EQ(object["zone"].toString().toStdString(), c.zone);
-        EXPECT_EQ(object["status"].toString().toStdString(), c.status);
+        const QJsonDocument json = QJsonDocument::fromJson(run.out.toUtf8());
+        EXPECT_EQ(json["zone"].toString().toStdString(), c.zone);
+        EXPECT_EQ(json["status"].toString().toStdString(), c.status);
     }
 }
 
 TEST(PhasesCommand, ShownGivesTheWindowsFourRowsFromToday) {
     struct Case {
-        const char* at;
-        const char* firstDate;  // of the first shown row
-        const char* firstPhase;
+        const char *at, *firstDate, *firstPhase;  // the first shown row's
     };
     // In Berlin: the full moon of 2 November falls at 20:15 local time, so on that day it is
     // still shown, the next day no longer.
@@ -145,10 +137,9 @@ TEST(PhasesCommand, ShownGivesTheWindowsFourRowsFromToday) {
     }
     const Outcome json =
         RunPhases({"--shown", "--json", "--at", "2009-10-20T12:00:00Z", "--zone", "Europe/Berlin"});
-    const QJsonArray rows = QJsonDocument::fromJson(json.out.toUtf8()).object()["rows"].toArray();
+    const QJsonArray rows = QJsonDocument::fromJson(json.out.toUtf8())["rows"].toArray();
     ASSERT_EQ(rows.size(), 4);
-    EXPECT_EQ(rows[0].toObject()["phase"].toString(), "First Quarter");
-    EXPECT_EQ(rows[3].toObject()["phase"].toString(), "New Moon");
+    EXPECT_EQ(rows[0]["phase"].toString(), "First Quarter");
 }
 
 TEST(PhasesCommand, HelpAndVersionGoToStandardOutput) {

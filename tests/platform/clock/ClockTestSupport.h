@@ -35,18 +35,14 @@ inline void UseZone(const std::optional<std::string>& zone) {
 // Restores the system clock and the test's original TZ when a test ends.
 class ClockAndZoneGuard {
 public:
-    ClockAndZoneGuard() {
-        if (const char* tz = std::getenv("TZ")) saved_ = tz;
-    }
     ~ClockAndZoneGuard() {
         platform::SetClock({});
         UseZone(saved_);
     }
-    ClockAndZoneGuard(const ClockAndZoneGuard&) = delete;
-    ClockAndZoneGuard& operator=(const ClockAndZoneGuard&) = delete;
 
 private:
-    std::optional<std::string> saved_;
+    const char* tz_ = std::getenv("TZ");
+    const std::optional<std::string> saved_ = tz_ ? std::optional<std::string>(tz_) : std::nullopt;
 };
 
 }  // namespace clocktest

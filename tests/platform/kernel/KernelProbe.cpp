@@ -1,8 +1,8 @@
 // A second process for the kernel-object tests: reads commands from stdin, one per line,
 // works them on one handle and answers each with one line of numbers.
-//   semaphore NAME | mutex NAME | owned-mutex NAME  ->  "<1 if a handle, else 0> <error>"
-//   wait MILLISECONDS                               ->  result of WaitForSingleObject
-//   release                                         ->  result of ReleaseMutex
+//   mutex NAME | owned-mutex NAME  ->  "<1 if a handle, else 0> <error>"
+//   wait MILLISECONDS              ->  result of WaitForSingleObject
+//   release                        ->  result of ReleaseMutex
 // It holds its handle until stdin ends.
 #include <iostream>
 #include <sstream>
@@ -19,10 +19,8 @@ int main() {
         std::string argument;
         words >> command >> argument;
         const std::wstring name(argument.begin(), argument.end());
-        if (command == "semaphore" || command == "mutex" || command == "owned-mutex") {
-            handle = command == "semaphore"
-                         ? CreateSemaphoreW(0, 1, name.c_str())
-                         : CreateMutexW(command == "owned-mutex" ? TRUE : FALSE, name.c_str());
+        if (command == "mutex" || command == "owned-mutex") {
+            handle = CreateMutexW(command == "owned-mutex" ? TRUE : FALSE, name.c_str());
             std::cout << (handle != nullptr ? 1 : 0) << ' ' << GetLastError() << std::endl;
         } else if (command == "wait") {
             std::cout << WaitForSingleObject(handle, std::stoul(argument)) << std::endl;

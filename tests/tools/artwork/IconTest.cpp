@@ -1,6 +1,6 @@
+// The program icon: a 16-colour icon file of 32 and 16 pixels, and the PNG pictures of the
+// desktop entry, each a yellow crescent bulging to the right on a transparent ground.
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include <QBuffer>
 #include <QByteArray>
@@ -16,10 +16,6 @@ namespace {
 
 using test::readU16;
 using test::readU32;
-
-bool isYellow(const QColor& c) {
-    return c.alpha() == 255 && c.red() > 200 && c.green() > 150 && c.blue() < 130;
-}
 
 // Transparent corners, some yellow, and the crescent's weight right of the centre (its lit
 // limb bulges to the right).
@@ -37,7 +33,7 @@ void expectCrescent(const QImage& image) {
         for (int x = 0; x < w; ++x) {
             const QColor c = image.pixelColor(x, y);
             opaque += c.alpha() > 0 ? 1 : 0;
-            if (isYellow(c)) {
+            if (c.alpha() == 255 && c.red() > 200 && c.green() > 150 && c.blue() < 130) {
                 ++yellow;
                 sumX += x + 0.5;
             }
@@ -48,54 +44,37 @@ void expectCrescent(const QImage& image) {
     EXPECT_LT(opaque, w * h / 2) << "a crescent, not a disc";
 }
 
-TEST(Icon, HoldsA32And16PixelSixteenColourImage) {
+TEST(Icon, HoldsA32And16PixelSixteenColourCrescent) {
     const Bytes bytes = encodeIco({indexedCrescentIcon(32), indexedCrescentIcon(16)});
     ASSERT_GE(bytes.size(), 6u + 2u * 16u);
-    EXPECT_EQ(readU16(bytes, 0), 0);
-    EXPECT_EQ(readU16(bytes, 2), 1);
+    EXPECT_EQ(readU16(bytes, 2), 1);  // an icon, not a cursor
     ASSERT_EQ(readU16(bytes, 4), 2);
-    const int sizes[] = {32, 16};
-    for (int i = 0; i < 2; ++i) {
-        const std::size_t entry = 6u + 16u * static_cast<std::size_t>(i);
-        EXPECT_EQ(bytes[entry], sizes[i]);
-        EXPECT_EQ(bytes[entry + 1], sizes[i]);
+    for (const std::uint32_t size : {32u, 16u}) {
+        SCOPED_TRACE(size);
+        const std::size_t entry = size == 32 ? 6 : 22;
+        EXPECT_EQ(bytes[entry], size);
+        EXPECT_EQ(bytes[entry + 1], size);
         EXPECT_EQ(bytes[entry + 2], 16) << "colour count";
         EXPECT_EQ(readU16(bytes, entry + 6), 4) << "bits per pixel";
+        // Header, 16 palette entries, 4-bit rows and 1-bit mask rows padded to four bytes.
         const std::uint32_t length = readU32(bytes, entry + 8);
         const std::uint32_t offset = readU32(bytes, entry + 12);
+        EXPECT_EQ(length, 40 + 64 + size * ((size * 4 + 31) / 32 * 4 + (size + 31) / 32 * 4));
         ASSERT_LE(offset + length, bytes.size());
-        // The image: header, 16 palette entries, 4-bit rows and 1-bit mask rows, each row
-        // padded to four bytes.
-        const std::uint32_t size = static_cast<std::uint32_t>(sizes[i]);
-        const std::uint32_t expected =
-            40u + 64u + size * ((size * 4u + 31u) / 32u * 4u) + size * ((size + 31u) / 32u * 4u);
-        EXPECT_EQ(length, expected);
-        EXPECT_EQ(readU32(bytes, offset + 4), size);
-        EXPECT_EQ(readU32(bytes, offset + 8), size * 2u);
+        EXPECT_EQ(readU32(bytes, offset + 8), size * 2);  // picture and mask
         EXPECT_EQ(readU16(bytes, offset + 14), 4);
     }
-}
-
-TEST(Icon, ReadsBackThroughQtsIconReaderAsTwoCrescents) {
-    const Bytes bytes = encodeIco({indexedCrescentIcon(32), indexedCrescentIcon(16)});
     QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()));
     QBuffer buffer(&data);
     QImageReader reader(&buffer, "ico");
-    ASSERT_TRUE(reader.canRead()) << reader.errorString().toStdString();
-    ASSERT_EQ(reader.imageCount(), 2);
-    QList<int> sizes;
+    ASSERT_EQ(reader.imageCount(), 2) << reader.errorString().toStdString();
     for (int i = 0; i < 2; ++i) {
         ASSERT_TRUE(reader.jumpToImage(i));
         const QImage image = reader.read();
-        ASSERT_FALSE(image.isNull()) << reader.errorString().toStdString();
-        EXPECT_EQ(image.width(), image.height());
+        ASSERT_EQ(image.size(), QSize(32 >> i, 32 >> i)) << reader.errorString().toStdString();
         EXPECT_TRUE(image.hasAlphaChannel());
-        sizes.append(image.width());
-        SCOPED_TRACE(image.width());
         expectCrescent(image);
     }
-    std::sort(sizes.begin(), sizes.end());
-    EXPECT_EQ(sizes, QList<int>({16, 32}));
 }
 
 TEST(Icon, PngReadsBackAsTheSameCrescentAtEverySize) {
@@ -105,15 +84,6 @@ TEST(Icon, PngReadsBackAsTheSameCrescentAtEverySize) {
         ASSERT_EQ(image.size(), QSize(size, size));
         expectCrescent(image);
     }
-}
-
-TEST(PngChecksums, MatchTheirPublishedCheckValues) {
-    const std::string text = "123456789";
-    const Bytes digits(text.begin(), text.end());
-    EXPECT_EQ(crc32(digits.data(), digits.size()), 0xCBF43926u);
-    EXPECT_EQ(adler32(digits), 0x091E01DEu);
-    EXPECT_EQ(crc32(nullptr, 0), 0u);
-    EXPECT_EQ(adler32({}), 1u);
 }
 
 }  // namespace

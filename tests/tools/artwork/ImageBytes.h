@@ -1,55 +1,25 @@
-// Test helpers for encoded pictures: the fields of a bitmap file's headers read straight from
-// its bytes (what is written, not what an image reader makes of it), and the bytes decoded by
-// Qt's own readers.
+// Test helpers for encoded pictures: header fields read straight from a file's bytes (what is
+// written, not what an image reader makes of it), and the bytes decoded by Qt's own readers.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <QColor>
 #include <QImage>
 #include <cstdint>
 
+#include "tools/artwork/BmpFile.h"
 #include "tools/artwork/ByteBuffer.h"
 #include "tools/artwork/Raster.h"
 
 namespace artwork::test {
 
 inline std::uint32_t readU32(const Bytes& b, std::size_t at) {
-    return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8 |
-           static_cast<std::uint32_t>(b[at + 2]) << 16 |
-           static_cast<std::uint32_t>(b[at + 3]) << 24;
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
 }
 
 inline std::uint16_t readU16(const Bytes& b, std::size_t at) {
     return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
-
-struct BmpHeader {
-    char magic[2];
-    std::uint32_t fileSize;
-    std::uint32_t pixelOffset;
-    std::uint32_t infoSize;
-    std::int32_t width;
-    std::int32_t height;
-    std::uint16_t planes;
-    std::uint16_t bitCount;
-    std::uint32_t compression;
-    std::uint32_t imageSize;
-    std::int32_t xPixelsPerMetre;
-    std::int32_t yPixelsPerMetre;
-};
-
-inline BmpHeader readBmpHeader(const Bytes& b) {
-    return {{static_cast<char>(b[0]), static_cast<char>(b[1])},
-            readU32(b, 2),
-            readU32(b, 10),
-            readU32(b, 14),
-            static_cast<std::int32_t>(readU32(b, 18)),
-            static_cast<std::int32_t>(readU32(b, 22)),
-            readU16(b, 26),
-            readU16(b, 28),
-            readU32(b, 30),
-            readU32(b, 34),
-            static_cast<std::int32_t>(readU32(b, 38)),
-            static_cast<std::int32_t>(readU32(b, 42))};
 }
 
 inline QImage decode(const Bytes& bytes, const char* format) {
@@ -60,6 +30,41 @@ inline QImage decode(const Bytes& bytes, const char* format) {
 inline QColor expectedColour(const Raster& raster, int x, int y) {
     const Colour& c = raster.at(x, y);
     return QColor(toByte(c.r), toByte(c.g), toByte(c.b));
+}
+
+// The picture, of the given size, written as an uncompressed 24-bit bitmap with the 54 bytes
+// of headers, bottom-up, at the given resolution; Qt's reader follows the headers and must
+// give back every pixel where it was drawn.
+inline void expectBmp24(const Raster& picture, std::uint32_t pixelsPerMetre, QSize size) {
+    ASSERT_EQ(QSize(picture.width(), picture.height()), size);
+    const Bytes b = encodeBmp24(picture, static_cast<std::int32_t>(pixelsPerMetre));
+    const std::uint32_t w = static_cast<std::uint32_t>(size.width());
+    const std::uint32_t h = static_cast<std::uint32_t>(size.height());
+    const std::uint32_t pixelBytes = (w * 3 + 3) / 4 * 4 * h;
+    ASSERT_EQ(b.size(), 54 + pixelBytes);
+    EXPECT_EQ(readU16(b, 0), 'B' | 'M' << 8);
+    const struct {
+        std::size_t at;
+        std::uint32_t value;
+        const char* field;
+    } fields[] = {
+        {2, 54 + pixelBytes, "file size"},
+        {10, 54, "pixel offset"},
+        {14, 40, "info size"},
+        {18, w, "width"},
+        {22, h, "height (positive: bottom-up)"},
+        {26, 1 | 24 << 16, "planes, bits"},
+        {30, 0, "compression"},
+        {34, pixelBytes, "image size"},
+        {38, pixelsPerMetre, "x dpm"},
+        {42, pixelsPerMetre, "y dpm"},
+    };
+    for (const auto& f : fields) EXPECT_EQ(readU32(b, f.at), f.value) << f.field;
+    const QImage image = decode(b, "BMP");
+    ASSERT_EQ(image.size(), size);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            ASSERT_EQ(image.pixelColor(x, y), expectedColour(picture, x, y)) << x << "," << y;
 }
 
 }  // namespace artwork::test
