@@ -4,4 +4,4 @@
 set -euo pipefail
 script=$1; shift
 exec "$TW_SOURCE/cmake/run-sandboxed.sh" QT_QPA_PLATFORM=xcb -- \
-  xvfb-run -a -s "-screen 0 1280x800x24" bash "$script" "$@"
+  xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$script" "$@"
