@@ -18,10 +18,9 @@ TEST(FirstRowNotBefore, FindsTheFirstRowOnOrAfterTheDate) {
     const struct {
         int32_t year, month, day, expected;
     } cases[] = {
-        {2008, 12, 31, 0},        {2009, 1, 1, 0},   {2009, 11, 16, 0}, {2009, 11, 17, 1},
-        {2009, 11, 24, 1},        {2009, 11, 25, 2}, {2009, 12, 16, 4}, {2009, 12, 17, 5},
-        {2009, 12, 31, 6},        {2010, 1, 1, 7},   {2010, 1, 15, 8},  {2010, 1, 16, kPhaseRows},
-        {2011, 1, 1, kPhaseRows},
+        {2008, 12, 31, 0}, {2009, 11, 16, 0},         {2009, 11, 17, 1},
+        {2009, 11, 24, 1}, {2009, 12, 17, 5},         {2009, 12, 31, 6},
+        {2010, 1, 1, 7},   {2010, 1, 16, kPhaseRows}, {2011, 1, 1, kPhaseRows},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FirstRowNotBefore(kTable, c.year, c.month, c.day), c.expected)
@@ -46,9 +45,8 @@ TEST(PhaseLabel, NamesEveryKindModuloFour) {
         int32_t kind;
         const char* label;
     } cases[] = {
-        {0, "New Moon"},           {1, "First Quarter"},  {2, "Full Moon"},     {3, "Last Quarter"},
-        {4, "New Moon"},           {5, "First Quarter"},  {-1, "Last Quarter"}, {-4, "New Moon"},
-        {INT_MAX, "Last Quarter"}, {INT_MIN, "New Moon"},
+        {0, "New Moon"}, {1, "First Quarter"}, {2, "Full Moon"},          {3, "Last Quarter"},
+        {4, "New Moon"}, {-1, "Last Quarter"}, {INT_MAX, "Last Quarter"}, {INT_MIN, "New Moon"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(std::string(PhaseLabel(c.kind)), c.label) << c.kind;

@@ -2,13 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <span>
 #include <string>
 #include <tuple>
 
 #include "phase/astro/PhaseStrip.h"
 #include "platform/clock/SystemTime.h"
-#include "tests/phase/astro/TestClock.h"
+#include "tests/phase/TestClock.h"
 
 namespace {
 
@@ -84,80 +86,62 @@ std::string Format(const PhaseEntry& row) {
     return text;
 }
 
-void ExpectTable(std::chrono::system_clock::time_point now, const TableCase& c) {
-    SetClock(now);
-    SetZone(c.zone);
-    PhaseEntry entries[kPhaseRows] = {};
-    BuildPhaseTable(entries, kPhaseRows);
-    for (int32_t n = 0; n < kPhaseRows; ++n) {
-        EXPECT_EQ(Format(entries[n]), c.rows[n]) << c.zone << " row " << n;
-        EXPECT_EQ(entries[n].fraction, kFractions[n]) << c.zone << " row " << n;
-    }
-}
-
-TEST(BuildPhaseTable, GivesLocalRowsInSummerTime) {
-    for (const TableCase& c : kOctober2009) {
-        ExpectTable(UtcInstant(2009, 10, 20, 12), c);
-    }
-}
-
-TEST(BuildPhaseTable, GivesLocalRowsInWinterTime) {
-    for (const TableCase& c : kMarch2010) {
-        ExpectTable(UtcInstant(2010, 3, 20, 12), c);
+TEST(BuildPhaseTable, GivesLocalRowsInSummerAndWinterTime) {
+    for (const auto& [now, cases] :
+         {std::pair{UtcInstant(2009, 10, 20, 12), std::span(kOctober2009)},
+          std::pair{UtcInstant(2010, 3, 20, 12), std::span(kMarch2010)}}) {
+        SetClock(now);
+        for (const TableCase& c : cases) {
+            SetZone(c.zone);
+            PhaseEntry entries[kPhaseRows] = {};
+            BuildPhaseTable(entries, kPhaseRows);
+            for (int32_t n = 0; n < kPhaseRows; ++n) {
+                EXPECT_EQ(Format(entries[n]), c.rows[n]) << c.zone << " row " << n;
+                EXPECT_EQ(entries[n].fraction, kFractions[n]) << c.zone << " row " << n;
+            }
+        }
     }
 }
 
 // Rows past count keep their calendar fields; every fraction is written; a count past the
 // table's nine rows writes no further.
 TEST(BuildPhaseTable, ComputesOnlyTheRowsAskedFor) {
-    SetClock(UtcInstant(2009, 10, 20, 12));
+    SetUtc(2009, 10, 20, 12);
     SetZone("UTC");
-    const PhaseEntry untouched{-1, -1, -1, -1, -1, -1.0};
     for (int32_t count : {-3, 0, 4, 9, 12}) {
         PhaseEntry entries[kPhaseRows + 3];
-        for (PhaseEntry& entry : entries) {
-            entry = untouched;
-        }
+        std::fill(std::begin(entries), std::end(entries), PhaseEntry{-1, -1, -1, -1, -1, -1.0});
         BuildPhaseTable(entries, count);
-        for (int32_t n = 0; n < kPhaseRows; ++n) {
-            EXPECT_EQ(entries[n].fraction, kFractions[n]) << count << " row " << n;
-            EXPECT_EQ(entries[n].year == -1, n >= count) << count << " row " << n;
-        }
-        for (int32_t n = kPhaseRows; n < kPhaseRows + 3; ++n) {
-            EXPECT_EQ(entries[n].year, -1) << count << " row " << n;
-            EXPECT_EQ(entries[n].fraction, -1.0) << count << " row " << n;
+        for (int32_t n = 0; n < kPhaseRows + 3; ++n) {
+            EXPECT_EQ(entries[n].fraction, n < kPhaseRows ? kFractions[n] : -1.0) << count << n;
+            EXPECT_EQ(entries[n].year == -1, n >= std::min(count, kPhaseRows)) << count << n;
         }
     }
-}
-
-bool Before(const PhaseEntry& a, const PhaseEntry& b) {
-    return std::tie(a.year, a.month, a.day, a.hour, a.minute) <
-           std::tie(b.year, b.month, b.day, b.hour, b.minute);
 }
 
 // Over the clock's range, in a zone with and one without daylight saving: rows in time
 // order, and a whole strip from the first row not before the local date.
 TEST(BuildPhaseTable, KeepsItsPropertiesOverTheCenturies) {
+    const auto key = [](const PhaseEntry& r) {
+        return std::tie(r.year, r.month, r.day, r.hour, r.minute);
+    };
     for (const char* name : {"UTC", kCentralEurope}) {
         SetZone(name);
-        const auto first = UtcInstant(1700, 1, 1);
-        const auto last = UtcInstant(2100, 12, 31, 23, 59, 59);
         // Three days and seven hours: every time of day comes round.
-        for (auto now = first; now <= last; now += std::chrono::hours(79)) {
+        for (auto now = UtcInstant(1700, 1, 1);
+             now <= UtcInstant(2100, 12, 31, 23, 59) && !HasFailure();
+             now += std::chrono::hours(79)) {
             SetClock(now);
-            PhaseEntry entries[kPhaseRows] = {};
-            BuildPhaseTable(entries, kPhaseRows);
+            PhaseEntry rows[kPhaseRows] = {};
+            BuildPhaseTable(rows, kPhaseRows);
             SYSTEMTIME today;
             GetLocalTime(&today);
             for (int32_t n = 1; n < kPhaseRows; ++n) {
-                EXPECT_TRUE(Before(entries[n - 1], entries[n])) << name << " row " << n;
+                EXPECT_LT(key(rows[n - 1]), key(rows[n])) << name << " row " << n;
             }
-            EXPECT_LE(FirstRowNotBefore(entries, today.wYear, today.wMonth, today.wDay),
+            EXPECT_LE(FirstRowNotBefore(rows, today.wYear, today.wMonth, today.wDay),
                       kLastStripStart)
                 << name << " " << today.wYear << "-" << today.wMonth << "-" << today.wDay;
-            if (HasFailure()) {
-                return;
-            }
         }
     }
 }

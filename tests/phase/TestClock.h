@@ -8,16 +8,19 @@
 #include "platform/clock/Clock.h"
 
 inline std::chrono::system_clock::time_point UtcInstant(int year, unsigned month, unsigned day,
-                                                        int hour = 0, int minute = 0,
-                                                        int second = 0) {
+                                                        int hour = 0, int minute = 0) {
     using namespace std::chrono;
-    return sys_days{std::chrono::year{year} / month / day} + hours{hour} + minutes{minute} +
-           seconds{second};
+    return sys_days{std::chrono::year{year} / month / day} + hours{hour} + minutes{minute};
 }
 
 // Holds the process clock at an instant.
 inline void SetClock(std::chrono::system_clock::time_point instant) {
     platform::SetClock([instant] { return instant; });
+}
+
+// Holds the process clock at a Universal Time.
+inline void SetUtc(int year, unsigned month, unsigned day, int hour = 0, int minute = 0) {
+    SetClock(UtcInstant(year, month, day, hour, minute));
 }
 
 // The zone, as a name or a rule, that the zone source reads from TZ.
