@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <optional>
 #include <string>
 #include <thread>
 
@@ -188,24 +187,18 @@ TEST_F(KernelObjectsTest, PrivateFolderIsMadeWhereTheEnvironmentSays) {
     fs::create_directory(temp);
     setenv("TMPDIR", temp.c_str(), 1);
     const fs::path fallback = temp / ("tidewell-" + std::to_string(geteuid()));
-    const struct {
-        std::optional<std::string> runtime;
-        fs::path folder;
-    } cases[] = {
-        {runtime_.string(), runtime_ / "tidewell"},
-        {std::nullopt, fallback},
+    const std::pair<const char*, fs::path> cases[] = {
+        {runtime_.c_str(), runtime_ / "tidewell"},
+        {nullptr, fallback},             // unset
         {"relative/runtime", fallback},  // only an absolute runtime folder counts
     };
-    for (const auto& where : cases) {
-        SCOPED_TRACE(where.folder);
-        if (where.runtime)
-            setenv("XDG_RUNTIME_DIR", where.runtime->c_str(), 1);
-        else
-            unsetenv("XDG_RUNTIME_DIR");
+    for (const auto& [runtime, folder] : cases) {
+        SCOPED_TRACE(folder);
+        runtime ? setenv("XDG_RUNTIME_DIR", runtime, 1) : unsetenv("XDG_RUNTIME_DIR");
         HANDLE handle = CreateSemaphoreW(0, 1, kSlot);
         EXPECT_NE(handle, nullptr);
-        EXPECT_TRUE(fs::is_regular_file(where.folder / "TidewellPhaseSem000"));
-        EXPECT_EQ(fs::status(where.folder).permissions(), fs::perms::owner_all);
+        EXPECT_TRUE(fs::is_regular_file(folder / "TidewellPhaseSem000"));
+        EXPECT_EQ(fs::status(folder).permissions(), fs::perms::owner_all);
         CloseHandle(handle);
     }
     setenv("XDG_RUNTIME_DIR", "/nonexistent/runtime", 1);

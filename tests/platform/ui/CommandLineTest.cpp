@@ -1,6 +1,9 @@
+// The command line handed to ParseParam: every argument in order, a leading - or / taken off
+// and told as a flag, the last one marked; decoded for wide programs, bytes for narrow ones.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/ui/CommandLineInfo.h"
@@ -8,21 +11,14 @@
 
 namespace {
 
-struct Seen {
-    std::wstring text;  // 8-bit arguments widened byte for byte
-    bool flag;
-    bool last;
-    bool wide;
-    bool operator==(const Seen&) const = default;
-};
+// Text (8-bit arguments widened byte for byte), flag, last, and whether it came wide.
+using Seen = std::tuple<std::wstring, bool, bool, bool>;
 
 class Recorder : public CCommandLineInfo {
 public:
     void ParseParam(const char* pszParam, BOOL bFlag, BOOL bLast) override {
         std::wstring bytes;
-        for (const char* p = pszParam; *p != '\0'; ++p) {
-            bytes.push_back(static_cast<unsigned char>(*p));
-        }
+        for (const unsigned char c : std::string(pszParam)) bytes.push_back(c);
         seen.push_back({bytes, bFlag != FALSE, bLast != FALSE, false});
     }
     void ParseParam(const wchar_t* pszParam, BOOL bFlag, BOOL bLast) override {
@@ -40,9 +36,7 @@ public:
 std::vector<Seen> Parse(CommandLineChars chars, std::vector<std::string> args) {
     TestApp app(chars);
     std::vector<char*> argv{const_cast<char*>("program")};
-    for (std::string& arg : args) {
-        argv.push_back(arg.data());
-    }
+    for (std::string& arg : args) argv.push_back(arg.data());
     app.SetCommandLine(static_cast<int>(argv.size()), argv.data());
     Recorder recorder;
     app.ParseCommandLine(recorder);
@@ -59,9 +53,7 @@ TEST(ParseCommandLine, HandsOnEachArgumentInOrderWithoutItsLeadingDashOrSlash) {
     EXPECT_EQ(Parse(CommandLineChars::Wide, args), wide);
 
     std::vector<Seen> narrow = wide;
-    for (Seen& s : narrow) {
-        s.wide = false;
-    }
+    for (Seen& s : narrow) std::get<3>(s) = false;
     EXPECT_EQ(Parse(CommandLineChars::Narrow, args), narrow);
 }
 

@@ -1,15 +1,17 @@
+// The drawing surface: opaque text in its colours, and tab stops with their origin. Pictures,
+// filled rectangles, focus rectangles and fonts are held to account by the phase window's, the
+// colour list box's and the credits dialog's tests.
 #include <gtest/gtest.h>
 
-#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <memory>
 
 #include "platform/ui/Dc.h"
-#include "platform/ui/Gdi.h"
-#include "platform/ui/Resources.h"
 
 namespace {
+
+constexpr QRgb kCanvas = qRgb(10, 20, 30);
 
 // A surface that draws into a picture.
 class ImageDC : public CDC {
@@ -17,37 +19,10 @@ public:
     explicit ImageDC(QImage& image) { SetPainter(std::make_unique<QPainter>(&image)); }
 };
 
-QImage Canvas(QColor fill = QColor(10, 20, 30)) {
+QImage Canvas() {
     QImage image(200, 130, QImage::Format_RGB32);
-    image.fill(fill);
+    image.fill(kCanvas);
     return image;
-}
-
-TEST(CDC, BitBltCopiesTheSelectedPictureAndFillsBlack) {
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.LoadBitmap(950));
-    const QImage& picture = *bitmap.GetSafeHandle();
-    ASSERT_EQ(picture.size(), QSize(120, 120));
-
-    QImage image = Canvas();
-    {
-        ImageDC dc(image);
-        CDC memDC;
-        memDC.CreateCompatibleDC(&dc);
-        EXPECT_EQ(memDC.SelectObject(&bitmap), nullptr);
-        EXPECT_TRUE(dc.BitBlt(0, 0, 200, 130, nullptr, 0, 0, BLACKNESS));
-        // Asking for more than the picture holds copies the picture alone.
-        EXPECT_TRUE(dc.BitBlt(70, 5, 200, 200, &memDC, 0, 0, SRCCOPY));
-        EXPECT_FALSE(dc.BitBlt(0, 0, 10, 10, &memDC, 0, 0, 0x00EE0086));  // no such operation
-    }
-    EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(image.pixel(69, 129), qRgb(0, 0, 0));
-    for (int y = 0; y < 120; y += 7) {
-        for (int x = 0; x < 120; x += 7) {
-            ASSERT_EQ(image.pixel(70 + x, 5 + y), picture.pixel(x, y)) << x << "," << y;
-        }
-    }
-    EXPECT_EQ(image.pixel(100, 127), qRgb(0, 0, 0));  // below the picture: the black fill
 }
 
 TEST(CDC, TextIsDrawnOpaqueInTheTextColour) {
@@ -70,29 +45,14 @@ TEST(CDC, TextIsDrawnOpaqueInTheTextColour) {
     }
     EXPECT_GT(text, 0);
     EXPECT_EQ(image.pixel(10, 20), qRgb(0, 0, 255));  // the cell's corner: background
-    EXPECT_EQ(image.pixel(9, 20), qRgb(10, 20, 30));  // outside the cell: untouched
-    EXPECT_EQ(image.pixel(10 + extent.cx, 20), qRgb(10, 20, 30));
-}
-
-TEST(CDC, ExtTextOutOpaqueFillsTheRectangle) {
-    QImage image = Canvas();
-    {
-        ImageDC dc(image);
-        dc.SetBkColor(RGB(1, 2, 3));
-        const RECT rect{5, 6, 50, 30};
-        EXPECT_TRUE(dc.ExtTextOut(0, 0, ETO_OPAQUE, &rect, nullptr, 0));
-    }
-    EXPECT_EQ(image.pixel(5, 6), qRgb(1, 2, 3));
-    EXPECT_EQ(image.pixel(49, 29), qRgb(1, 2, 3));
-    EXPECT_EQ(image.pixel(50, 29), qRgb(10, 20, 30));
-    EXPECT_EQ(image.pixel(49, 30), qRgb(10, 20, 30));
+    EXPECT_EQ(image.pixel(9, 20), kCanvas);           // outside the cell: untouched
+    EXPECT_EQ(image.pixel(10 + extent.cx, 20), kCanvas);
 }
 
 TEST(CDC, TabsMoveToTheStopsInDrawingButCountAsCharactersInMeasuring) {
     QImage image = Canvas();
     ImageDC dc(image);
-    SIZE a{}, b{}, c{}, tab{}, space{};
-    dc.GetTextExtentPoint32A("a", 1, &a);
+    SIZE b{}, c{}, tab{}, space{};
     dc.GetTextExtentPoint32A("b", 1, &b);
     dc.GetTextExtentPoint32A("c", 1, &c);
     dc.GetTextExtentPoint32A("a\tb", 3, &tab);
@@ -105,44 +65,6 @@ TEST(CDC, TabsMoveToTheStopsInDrawingButCountAsCharactersInMeasuring) {
     EXPECT_EQ(dc.TabbedTextOut(30, 0, "a\tb", 3, 2, stops, 30).cx, 50 + b.cx);
     const int every = 40;
     EXPECT_EQ(dc.TabbedTextOut(0, 0, "a\t\tb", 4, 1, &every, 0).cx, 80 + b.cx);
-}
-
-TEST(CDC, FocusRectangleDrawnTwiceDisappears) {
-    QImage image = Canvas();
-    const QImage before = image;
-    const RECT rect{3, 4, 60, 25};
-    {
-        ImageDC dc(image);
-        dc.DrawFocusRect(&rect);
-    }
-    EXPECT_NE(image, before);
-    EXPECT_EQ(image.pixel(30, 14), before.pixel(30, 14));  // inside: untouched
-    {
-        ImageDC dc(image);
-        dc.DrawFocusRect(&rect);
-    }
-    EXPECT_EQ(image, before);
-}
-
-TEST(CDC, SelectedFontMeasuresAndTheDefaultComesBack) {
-    QImage image = Canvas();
-    ImageDC dc(image);
-    TEXTMETRICA standard{}, large{};
-    ASSERT_TRUE(dc.GetTextMetricsA(&standard));
-    CFont font;
-    QFont big;
-    big.setPixelSize(40);
-    ASSERT_TRUE(font.Attach(new QFont(big)));
-    EXPECT_EQ(dc.SelectObject(&font), nullptr);
-    ASSERT_TRUE(dc.GetTextMetricsA(&large));
-    EXPECT_GT(large.tmHeight, standard.tmHeight);
-    int widths[3] = {};
-    ASSERT_TRUE(dc.GetCharWidthA('a', 'c', widths));
-    EXPECT_GT(widths[0], 0);
-    EXPECT_EQ(dc.SelectObject(static_cast<CFont*>(nullptr)), &font);
-    TEXTMETRICA again{};
-    dc.GetTextMetricsA(&again);
-    EXPECT_EQ(again.tmHeight, standard.tmHeight);
 }
 
 }  // namespace

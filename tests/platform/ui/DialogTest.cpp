@@ -1,14 +1,13 @@
+// Dialogs from templates: failed creation, controls as their templates say, the ways a run
+// ends, and controls bound to objects of the dialog. Size, placement, timers and system
+// commands are held to account by the phase window's tests, which run dialog 102 itself.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 #include <QWidget>
-#include <cstdlib>
-#include <optional>
+#include <functional>
 #include <vector>
 
 #include "platform/ui/Dialog.h"
@@ -17,38 +16,17 @@
 namespace {
 
 constexpr UINT kControlsDialog = 900;
-constexpr UINT kStripDialog = 901;
 
-// Records the commands and timer ticks it receives; can place itself during set-up.
+// Records the commands it receives.
 class ProbeDialog : public CDialog {
 public:
-    explicit ProbeDialog(UINT id) : CDialog(id) {}
+    ProbeDialog() : CDialog(kControlsDialog) {}
     std::vector<int> commands;
-    std::vector<UINT_PTR> timers;
-    std::vector<QPoint> moves;
-    std::optional<QPoint> placeAt;
 
 protected:
-    BOOL OnInitDialog() override {
-        CDialog::OnInitDialog();
-        if (placeAt) {
-            CRect rect;
-            GetWindowRect(&rect);
-            MoveWindow(placeAt->x(), placeAt->y(), rect.Width(), rect.Height());
-        }
-        return TRUE;
-    }
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
         commands.push_back(LOWORD(wParam));
         return CDialog::OnCommand(wParam, lParam);
-    }
-    void OnTimer(UINT_PTR nIDEvent) override {
-        timers.push_back(nIDEvent);
-        CDialog::OnTimer(nIDEvent);
-    }
-    void OnMove(int x, int y) override {
-        moves.emplace_back(x, y);
-        CDialog::OnMove(x, y);
     }
 };
 
@@ -73,10 +51,6 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, 1003, probe); }
 };
 
-QRect ScreenArea() {
-    return QGuiApplication::primaryScreen()->availableGeometry();
-}
-
 TEST(CDialog, DoModalWithoutItsTemplateGivesMinusOne) {
     CDialog missing(12345);
     EXPECT_EQ(missing.DoModal(), -1);
@@ -84,20 +58,8 @@ TEST(CDialog, DoModalWithoutItsTemplateGivesMinusOne) {
     EXPECT_EQ(malformed.DoModal(), -1);
 }
 
-TEST(CDialog, ClientAreaComesFromDialogUnits) {
-    ProbeDialog dialog(kStripDialog);
-    RunModal(dialog, [&] {
-        CRect client;
-        dialog.GetClientRect(&client);
-        EXPECT_EQ(client.Width(), 507);
-        EXPECT_EQ(client.Height(), 171);
-        EXPECT_EQ(dialog.GetSafeHwnd()->windowTitle(), "Strip");
-        EXPECT_EQ(dialog.GetSafeHwnd()->minimumSize(), dialog.GetSafeHwnd()->maximumSize());
-    });
-}
-
 TEST(CDialog, ControlsFollowTheirTemplates) {
-    ProbeDialog dialog(kControlsDialog);
+    ProbeDialog dialog;
     RunModal(dialog, [&] {
         // A picture control takes the picture's size, whatever the template says.
         EXPECT_EQ(dialog.GetDlgItem(1000)->GetSafeHwnd()->size(), QSize(120, 120));
@@ -145,25 +107,11 @@ TEST(CDialog, KeysButtonsAndTheCloseBoxEndIt) {
          {1003}},
     };
     for (const Case& c : cases) {
-        ProbeDialog dialog(kControlsDialog);
+        ProbeDialog dialog;
         EXPECT_EQ(RunModal(dialog, [&] { c.act(dialog); }), c.result) << c.name;
         EXPECT_EQ(dialog.commands, c.commands) << c.name;
         EXPECT_EQ(dialog.GetSafeHwnd(), nullptr) << c.name;
     }
-}
-
-TEST(CDialog, SystemCommandsReachTheDefaultHandling) {
-    ProbeDialog dialog(kStripDialog);
-    const INT_PTR result = RunModal(dialog, [&] {
-        dialog.SendMessage(WM_SYSCOMMAND, 0x0020);  // nothing answers to it
-        EXPECT_FALSE(dialog.IsIconic());
-        dialog.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
-        EXPECT_TRUE(dialog.IsIconic());
-        dialog.SendMessage(WM_SYSCOMMAND, SC_RESTORE);
-        EXPECT_FALSE(dialog.IsIconic());
-        dialog.SendMessage(WM_SYSCOMMAND, SC_CLOSE);
-    });
-    EXPECT_EQ(result, IDCANCEL);
 }
 
 TEST(CDialog, DataExchangeBindsAControlObjectForTheRun) {
@@ -176,43 +124,6 @@ TEST(CDialog, DataExchangeBindsAControlObjectForTheRun) {
     });
     EXPECT_EQ(dialog.probe.GetSafeHwnd(), nullptr);
     EXPECT_EQ(dialog.probe.SendMessage(WM_USER), 0);  // no window, no answer
-}
-
-TEST(CDialog, PlacedDuringSetUpItStaysElseItIsCentred) {
-    ProbeDialog centred(kStripDialog);
-    RunModal(centred, [&] {
-        const QRect frame = centred.GetSafeHwnd()->frameGeometry();
-        // Centred before the window had its frame: off by the frame's width at most.
-        const QPoint offset = frame.center() - ScreenArea().center();
-        EXPECT_LE(std::abs(offset.x()), 4);
-        EXPECT_LE(std::abs(offset.y()), 4);
-    });
-    ProbeDialog placed(kStripDialog);
-    placed.placeAt = QPoint(-30, 40);
-    RunModal(placed, [&] {
-        CRect rect;
-        placed.GetWindowRect(&rect);
-        EXPECT_EQ(QPoint(rect.left, rect.top), QPoint(-30, 40));
-        // Placing it during set-up is not a move of the window.
-        EXPECT_TRUE(placed.moves.empty());
-        placed.MoveWindow(100, 120, rect.Width(), rect.Height());
-        ASSERT_TRUE(WaitFor([&] { return !placed.moves.empty(); }));
-        placed.GetWindowRect(&rect);
-        EXPECT_EQ(QPoint(rect.left, rect.top), QPoint(100, 120));
-    });
-}
-
-TEST(CDialog, TimersTickAsMessages) {
-    ProbeDialog dialog(kStripDialog);
-    RunModal(dialog, [&] {
-        EXPECT_EQ(dialog.SetTimer(7, 5), 7u);
-        EXPECT_TRUE(WaitFor([&] { return dialog.timers.size() >= 2; }));
-        EXPECT_TRUE(dialog.KillTimer(7));
-        EXPECT_FALSE(dialog.KillTimer(7));
-        for (UINT_PTR id : dialog.timers) {
-            EXPECT_EQ(id, 7u);
-        }
-    });
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+// The lines of a list box: answers for indices outside the list, single selection, and the
+// top index. Selecting ranges in lists of many selections is tested with the edit commands.
 #include "platform/ui/ListBoxLines.h"
 
 #include <gtest/gtest.h>
@@ -29,16 +31,6 @@ TEST(ListBoxLines, SingleSelectionKeepsOneLineAndRefusesRanges) {
     EXPECT_EQ(lines.SelectRange(0, 2), ListBoxLines::kErr);
     EXPECT_EQ(lines.SetCurSel(-1), ListBoxLines::kErr);
     EXPECT_EQ(lines.CurSel(), ListBoxLines::kErr);
-}
-
-TEST(ListBoxLines, MultipleSelectionTakesRangesBothWays) {
-    ListBoxLines lines(true);
-    for (const char* s : {"a", "b", "c", "d"}) lines.Add(s);
-    EXPECT_EQ(lines.SelectRange(0, 3), 0);
-    EXPECT_EQ(lines.SelectRange(2, 1), 0);  // reversed: deselects 1 and 2
-    const int expected[] = {1, 0, 0, 1};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(lines.IsSelected(i), expected[i]) << i;
-    EXPECT_EQ(lines.SetCurSel(0), ListBoxLines::kErr);
 }
 
 TEST(ListBoxLines, TopIndexStopsWhereTheLastPageIsFull) {

@@ -36,15 +36,7 @@ QImage Grab(HWND hWnd) {
 }
 
 bool ShowsAt(const QImage& shot, const QImage& part, QPoint at) {
-    if (!shot.rect().contains(QRect(at, part.size()))) {
-        return false;
-    }
-    for (int y = 0; y < part.height(); ++y) {
-        for (int x = 0; x < part.width(); ++x) {
-            if (shot.pixel(at.x() + x, at.y() + y) != part.pixel(x, y)) {
-                return false;
-            }
-        }
-    }
-    return true;
+    const QRect where(at, part.size());
+    return shot.rect().contains(where) && shot.copy(where).convertToFormat(QImage::Format_RGB32) ==
+                                              part.convertToFormat(QImage::Format_RGB32);
 }
