@@ -1,30 +1,91 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QLabel>
 #include <QPainter>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
 
-#include "PhaseTestSupport.h"
+#include "phase/app/PhaseApp.h"
+#include "phase/app/PhaseCommandLineInfo.h"
 #include "phase/app/PhaseDlg.h"
 #include "platform/ui/Resources.h"
 #include "support/ModalRun.h"
+#include "tests/phase/TestClock.h"
 
 namespace {
 
-// The table built at 2024-02-10 12:00 UT in Europe/Berlin (winter time, UT + 1):
+constexpr QSize kClientSize(507, 171);
+const char* const kLabels[4] = {"New Moon", "First Quarter", "Full Moon", "Last Quarter"};
+const unsigned kNorth[4] = {129, 131, 132, 133};
+const unsigned kSouth[4] = {135, 136, 137, 138};
+
+// Bitmap resource id as loaded by the window.
+QImage Picture(unsigned id) {
+    return QImage(QStringLiteral(":/res/bitmap/%1.bmp").arg(id))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The part of the picture above the first line of text, which covers its last rows.
+QImage PictureTop(unsigned id) {
+    return Picture(id).copy(0, 0, 120, 117);
+}
+
+// A black client area of the phase window.
+QImage BlackStrip() {
+    QImage image(kClientSize, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    return image;
+}
+
+// One cell of the strip: phase kind 0-3 and the two text lines.
+struct Cell {
+    int kind;
+    QString date;
+    QString time;
+};
+
+// The window's client area showing the four cells, drawn independently of the window's code;
+// the pictures are the southern ones when south is set.
+QImage ExpectedStrip(const std::array<Cell, 4>& cells, bool south) {
+    QImage image = BlackStrip();
+    QPainter painter(&image);
+    const QFont font = QGuiApplication::font();
+    const QFontMetrics metrics(font);
+    painter.setFont(font);
+    painter.setPen(QColor(204, 204, 0));
+    // Opaque text: each line fills its own cell first.
+    auto line = [&](int x, int y, const QString& text) {
+        painter.fillRect(x, y, metrics.horizontalAdvance(text), metrics.height(), Qt::black);
+        painter.drawText(x, y + metrics.ascent(), text);
+    };
+    for (int c = 0; c < 4; ++c) {
+        const Cell& cell = cells[static_cast<std::size_t>(c)];
+        painter.drawImage(130 * c, 0, Picture((south ? kSouth : kNorth)[cell.kind]));
+        const int x = 25 + 130 * c;
+        line(x, 117, QString::fromLatin1(kLabels[cell.kind]));
+        line(x, 133, cell.date);
+        line(x, 149, cell.time);
+    }
+    return image;
+}
+
+// Each window builds its table at 2024-02-10 12:00 UT in Europe/Berlin (winter time, UT + 1):
 //   0 New Moon Feb 10 0:00      1 First Quarter Feb 16 16:02   2 Full Moon Feb 24 13:31
 //   3 Last Quarter Mar 3 16:25  4 New Moon Mar 10 10:02        5 First Quarter Mar 17 5:11
 //   6 Full Moon Mar 25 8:01     7 Last Quarter Apr 2 5:15      8 New Moon Apr 8 20:23 (1.0)
-void BuildTableOf20240210() {
-    SetUtc(2024, 2, 10, 12);
-}
+class PhaseWindow : public ::testing::Test {
+protected:
+    void SetUp() override { SetUtc(2024, 2, 10, 12); }
+};
 
 const std::array<Cell, 4> kFromRow0 = {
     {{0, "Feb 10", "0:00"}, {1, "Feb 16", "16:02"}, {2, "Feb 24", "13:31"}, {3, "Mar 3", "16:25"}}};
@@ -46,101 +107,59 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !grabbing) {
-            ++paints;
-        }
+        paints += event->type() == QEvent::Paint && !grabbing ? 1 : 0;
         return QObject::eventFilter(watched, event);
     }
 };
 
-QWidget* FindAbout() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && window->windowTitle() == "About TidewellPhase") {
-            return window;
-        }
-    }
-    return nullptr;
-}
-
-TEST(PhaseWindow, StripStartsAtTheFirstRowNotBeforeToday) {
-    struct Case {
+// Pictures, labels, dates and times in yellow on black where they belong, pixel for pixel.
+TEST_F(PhaseWindow, StripStartsAtTheFirstRowNotBeforeToday) {
+    const struct {
         const char* name;
         int month, day, hour;  // UT of the paint; the table stays the one built at set-up
-        bool black;
-        const std::array<Cell, 4>* cells;
-    };
-    const Case cases[] = {
+        bool south;
+        const std::array<Cell, 4>* cells;  // none: black
+    } cases[] = {
         // 23:00 local: the new moon at 0:00 the same day still counts.
-        {"row 0", 2, 10, 22, false, &kFromRow0}, {"row 5", 3, 17, 12, false, &kFromRow5},
-        {"row 6", 3, 18, 12, true, nullptr},     {"row 8", 4, 8, 12, true, nullptr},
-        {"none", 4, 9, 12, true, nullptr},
+        {"row 0", 2, 10, 22, false, &kFromRow0},
+        {"row 5", 3, 17, 12, false, &kFromRow5},
+        {"row 5 south", 3, 17, 12, true, &kFromRow5},
+        {"row 6", 3, 18, 12, false, nullptr},
     };
-    for (const Case& c : cases) {
-        BuildTableOf20240210();
+    for (const auto& c : cases) {
+        SetUp();
         CPhaseDlg dialog;
+        if (c.south) {
+            dialog.SetSouth();
+        }
         RunModal(dialog, [&] {
             SetUtc(2024, c.month, c.day, c.hour);
-            const QImage shot = Grab(dialog.GetSafeHwnd());
-            const QImage expected = c.black ? BlackStrip() : ExpectedStrip(*c.cells, false);
-            EXPECT_EQ(shot, expected) << c.name;
+            const QImage expected = c.cells ? ExpectedStrip(*c.cells, c.south) : BlackStrip();
+            EXPECT_EQ(Grab(dialog.GetSafeHwnd()), expected) << c.name;
         });
     }
 }
 
-TEST(PhaseWindow, SouthernPicturesWithTheSameTexts) {
-    BuildTableOf20240210();
-    CPhaseDlg dialog;
-    dialog.SetSouth();
-    RunModal(dialog, [&] {
-        SetUtc(2024, 3, 17, 12);
-        EXPECT_EQ(Grab(dialog.GetSafeHwnd()), ExpectedStrip(kFromRow5, true));
-    });
-}
-
-TEST(PhaseWindow, TextIsYellowOnBlack) {
-    BuildTableOf20240210();
+TEST_F(PhaseWindow, MinimisedItShowsTheIconCentred) {
     CPhaseDlg dialog;
     RunModal(dialog, [&] {
-        const QImage shot = Grab(dialog.GetSafeHwnd());
-        int full = 0;
-        for (int y = 117; y < shot.height(); ++y) {
-            for (int x = 0; x < shot.width(); ++x) {
-                const QRgb pixel = shot.pixel(x, y);
-                // Blends of (204, 204, 0) and black only.
-                ASSERT_EQ(qRed(pixel), qGreen(pixel)) << x << "," << y;
-                ASSERT_EQ(qBlue(pixel), 0) << x << "," << y;
-                full += pixel == qRgb(204, 204, 0) ? 1 : 0;
-            }
-        }
-        EXPECT_GT(full, 100);
-    });
-}
-
-TEST(PhaseWindow, MinimisedItShowsTheIconCentred) {
-    BuildTableOf20240210();
-    CPhaseDlg dialog;
-    RunModal(dialog, [&] {
-        HWND window = dialog.GetSafeHwnd();
         dialog.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
         ASSERT_TRUE(dialog.IsIconic());
-        const QImage shot = Grab(window);
-        // (507 - 32 + 1) / 2 and (171 - 32 + 1) / 2.
-        const QPoint at(238, 70);
+        const QImage shot = Grab(dialog.GetSafeHwnd());
+        EXPECT_NE(shot.pixel(0, 0), qRgb(0, 0, 0));  // no strip behind it
         QImage expected(shot.size(), QImage::Format_RGB32);
         expected.fill(shot.pixel(0, 0));
-        {
-            QPainter painter(&expected);
-            QIcon(":/res/icon/128.ico").paint(&painter, QRect(at, QSize(32, 32)));
-        }
+        QPainter painter(&expected);
+        // At (507 - 32 + 1) / 2 and (171 - 32 + 1) / 2.
+        QIcon(":/res/icon/128.ico").paint(&painter, QRect(238, 70, 32, 32));
+        painter.end();
         EXPECT_EQ(shot, expected);
-        EXPECT_NE(shot.pixel(0, 0), qRgb(0, 0, 0));  // no strip behind it
         // Dragged while minimised, it shows its icon.
         EXPECT_EQ(reinterpret_cast<HICON>(dialog.SendMessage(WM_QUERYDRAGICON)), LoadIcon(128));
     });
 }
 
-TEST(PhaseWindow, ADateChangeSeenByTheTimerRebuildsAndRepaints) {
-    BuildTableOf20240210();
+TEST_F(PhaseWindow, ADateChangeSeenByTheTimerRebuildsAndRepaints) {
     CPhaseDlg dialog;
     RunModal(dialog, [&] {
         HWND window = dialog.GetSafeHwnd();
@@ -160,56 +179,83 @@ TEST(PhaseWindow, ADateChangeSeenByTheTimerRebuildsAndRepaints) {
     });
 }
 
-TEST(PhaseWindow, SystemCommand0x0010OpensTheAboutBox) {
-    struct Case {
-        UINT command;
-        bool about;
-    };
-    const Case cases[] = {{0x0010, true}, {0x0011, true}, {0x001F, true}, {0x0020, false}};
-    for (const Case& c : cases) {
-        BuildTableOf20240210();
-        CPhaseDlg dialog;
-        RunModal(dialog, [&] {
-            QStringList texts;
-            // The About box runs its own modal loop: close it from inside that loop.
-            QTimer closer;
-            QObject::connect(&closer, &QTimer::timeout, [&] {
-                if (QWidget* about = FindAbout()) {
-                    for (QLabel* label : about->findChildren<QLabel*>()) {
-                        texts << label->text();
-                    }
-                    QTest::keyClick(about->focusWidget(), Qt::Key_Escape);
-                }
-            });
-            closer.start(10);
-            dialog.SendMessage(WM_SYSCOMMAND, c.command);
-            closer.stop();
-            if (c.about) {
-                EXPECT_TRUE(texts.contains("TidewellPhase Version 1.0")) << c.command;
-                EXPECT_TRUE(texts.contains("Copyright (C) 2026 Velmora")) << c.command;
-            } else {
-                EXPECT_TRUE(texts.isEmpty()) << c.command;
-            }
-            EXPECT_EQ(FindAbout(), nullptr);
-            EXPECT_TRUE(dialog.GetSafeHwnd()->isVisible());
-        });
-    }
-}
-
-TEST(PhaseWindow, FixedSizeWindowWithItsTitleAndIcon) {
-    BuildTableOf20240210();
+TEST_F(PhaseWindow, FixedSizeWindowWithItsTitleAndIcon) {
     CPhaseDlg dialog;
     RunModal(dialog, [&] {
         HWND window = dialog.GetSafeHwnd();
         EXPECT_EQ(window->windowTitle(), "Tidewell Upcoming Phases");
         EXPECT_EQ(window->size(), QSize(507, 171));
         EXPECT_EQ(window->minimumSize(), window->maximumSize());
-        const Qt::WindowFlags flags = window->windowFlags();
-        EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
-        EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+        EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+        EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
         EXPECT_EQ(window->windowType(), Qt::Window);  // its own task-bar entry
         EXPECT_FALSE(window->windowIcon().isNull());
     });
+}
+
+// Runs start-up with the arguments and tells whether the window showed the southern picture
+// of its first cell (at 2009-10-20 12:00 UT the strip starts with a first quarter: 131 in
+// the north, 136 in the south). Empty when the window did not show either.
+std::optional<bool> StartsSouthern(std::vector<std::string> args) {
+    SetUtc(2009, 10, 20, 12);
+    CPhaseApp app;
+    std::vector<char*> argv{const_cast<char*>("TidewellPhase")};
+    for (std::string& arg : args) {
+        argv.push_back(arg.data());
+    }
+    app.SetCommandLine(static_cast<int>(argv.size()), argv.data());
+    std::optional<bool> south;
+    QObject guard;
+    QTimer::singleShot(0, &guard, [&] {
+        HWND window = app.m_pMainWnd->GetSafeHwnd();
+        const QImage shot = Grab(window);
+        if (ShowsAt(shot, PictureTop(136), QPoint(0, 0))) {
+            south = true;
+        } else if (ShowsAt(shot, PictureTop(131), QPoint(0, 0))) {
+            south = false;
+        }
+        SendMessage(window, WM_COMMAND, IDCANCEL);
+    });
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+    return south;
+}
+
+TEST(StartUp, OnlyAFirstArgumentOfExactlySouthSelectsTheSouthernPictures) {
+    const std::string longArg(300, 's');
+    struct Case {
+        std::vector<std::string> args;
+        bool south;
+    };
+    const std::vector<Case> cases = {
+        {{}, false},
+        {{"south"}, true},
+        {{"-south", "x"}, true},
+        {{"/south"}, true},
+        {{"South"}, false},
+        {{"southern"}, false},
+        {{"x", "south"}, false},
+        {{"--south"}, false},
+        {{"south" + longArg}, false},
+        {std::vector<std::string>(25, "south"), true},
+    };
+    for (const Case& c : cases) {
+        const std::string shown = c.args.empty() ? "(none)" : c.args.front().substr(0, 12);
+        EXPECT_EQ(StartsSouthern(c.args), c.south) << shown << " of " << c.args.size();
+    }
+}
+
+TEST(StartUp, TheCollectorKeepsTwentyArgumentsOf199Characters) {
+    CPhaseCommandLineInfo info;
+    const std::wstring longArg(300, L'x');
+    for (int i = 0; i < 25; ++i) {
+        const std::wstring arg = i == 3 ? longArg : L"arg" + std::to_wstring(i);
+        info.ParseParam(arg.c_str(), FALSE, i == 24);
+    }
+    EXPECT_EQ(info.m_nArgs, CPhaseCommandLineInfo::kArgSlots);
+    EXPECT_STREQ(info.m_args[0], L"arg0");
+    EXPECT_EQ(std::wstring(info.m_args[3]), longArg.substr(0, 199));
+    EXPECT_STREQ(info.m_args[19], L"arg19");
 }
 
 }  // namespace

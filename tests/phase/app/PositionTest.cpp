@@ -6,71 +6,35 @@
 #include <QSettings>
 #include <QWidget>
 #include <cstdlib>
-#include <cwchar>
-#include <functional>
 #include <optional>
-#include <string>
-#include <utility>
 
-#include "PhaseTestSupport.h"
 #include "phase/app/InstanceSlot.h"
 #include "phase/app/PhaseDlg.h"
 #include "platform/registry/KeyLocation.h"
-#include "platform/registry/Registry.h"
 #include "support/ModalRun.h"
+#include "tests/phase/TestClock.h"
 
 namespace {
-
-// Each window of this process claims the next slot (a process holds its claims to the end),
-// so a stored position is written under every slot's key.
-std::wstring SlotKey(int slot) {
-    wchar_t key[64];
-    std::swprintf(key, 64, L"Software\\Velmora\\Tidewell\\TWP%03d", slot);
-    return key;
-}
 
 QString StoreFile() {
     return platform::LocateKey(QStringLiteral("Software\\Velmora\\Tidewell\\TWP000"))->file;
 }
 
-void WriteValue(int slot, const wchar_t* name, LONG value) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, SlotKey(slot).c_str(), 0, nullptr,
-                              REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    const DWORD data = static_cast<DWORD>(value);
-    EXPECT_EQ(RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), 4),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
+QString Entry(int slot, const char* name) {
+    return QStringLiteral("TWP%1/%2").arg(slot, 3, 10, QLatin1Char('0')).arg(name);
 }
 
-void WriteEverySlot(const wchar_t* name, LONG value) {
-    for (int slot = 0; slot < kInstanceSlots; ++slot) {
-        WriteValue(slot, name, value);
-    }
-}
-
-// Stores a text that is not a 32-bit number as it would sit in the store's file.
-void WriteRawEverySlot(const char* name, const QString& text) {
+// Each window of this process claims the next slot (a process holds its claims to the end),
+// so a stored position is written under every slot's key, as text in the store's file.
+void StoreEverySlot(const char* name, const char* text) {
     QSettings settings(StoreFile(), QSettings::IniFormat);
     for (int slot = 0; slot < kInstanceSlots; ++slot) {
-        settings.setValue(QStringLiteral("TWP%1/%2").arg(slot, 3, 10, QLatin1Char('0')).arg(name),
-                          text);
+        settings.setValue(Entry(slot, name), text);
     }
 }
 
-std::optional<LONG> ReadValue(int slot, const wchar_t* name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, SlotKey(slot).c_str(), 0, KEY_READ, &key) !=
-        ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    DWORD data = 0;
-    DWORD size = 4;
-    const LSTATUS status =
-        RegQueryValueExW(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&data), &size);
-    RegCloseKey(key);
-    return status == ERROR_SUCCESS ? std::optional<LONG>(static_cast<LONG>(data)) : std::nullopt;
+QString Stored(int slot, const char* name) {
+    return QSettings(StoreFile(), QSettings::IniFormat).value(Entry(slot, name)).toString();
 }
 
 QPoint FrameTopLeft(CWnd& window) {
@@ -94,32 +58,28 @@ protected:
     }
 };
 
+// Restored when both values are 32-bit numbers and put the window on a screen, else centred;
+// neither the restore's own move nor the centring is stored.
 TEST_F(StoredPosition, IsRestoredWhenBothValuesAreGoodAndOnAScreen) {
-    struct Case {
+    const struct {
         const char* name;
-        std::function<void()> store;
+        const char* x;
+        const char* y;             // none: missing
         std::optional<QPoint> at;  // none: centred
+    } cases[] = {
+        {"zero is one", "0", "250", QPoint(1, 250)},
+        {"partly off the left", "-40", "0", QPoint(-40, 1)},
+        {"only Xpos", "300", nullptr, std::nullopt},
+        {"not a number", "300", "abc", std::nullopt},
+        {"longer than 32 bits", "4294967296", "250", std::nullopt},
+        {"off every screen", "5000", "5000", std::nullopt},
     };
-    const Case cases[] = {
-        {"both", [] { WriteEverySlot(L"Xpos", 300), WriteEverySlot(L"Ypos", 250); },
-         QPoint(300, 250)},
-        {"zero is one", [] { WriteEverySlot(L"Xpos", 0), WriteEverySlot(L"Ypos", 250); },
-         QPoint(1, 250)},
-        {"partly off the left", [] { WriteEverySlot(L"Xpos", -40), WriteEverySlot(L"Ypos", 0); },
-         QPoint(-40, 1)},
-        {"nothing stored", [] {}, std::nullopt},
-        {"only Xpos", [] { WriteEverySlot(L"Xpos", 300); }, std::nullopt},
-        {"not a number", [] { WriteEverySlot(L"Xpos", 300), WriteRawEverySlot("Ypos", "abc"); },
-         std::nullopt},
-        {"longer than 32 bits",
-         [] { WriteRawEverySlot("Xpos", "4294967296"), WriteEverySlot(L"Ypos", 250); },
-         std::nullopt},
-        {"off every screen", [] { WriteEverySlot(L"Xpos", 5000), WriteEverySlot(L"Ypos", 5000); },
-         std::nullopt},
-    };
-    for (const Case& c : cases) {
-        QFile::remove(StoreFile());
-        c.store();
+    for (const auto& c : cases) {
+        SetUp();
+        StoreEverySlot("Xpos", c.x);
+        if (c.y != nullptr) {
+            StoreEverySlot("Ypos", c.y);
+        }
         CPhaseDlg dialog;
         RunModal(dialog, [&] {
             if (c.at) {
@@ -128,22 +88,15 @@ TEST_F(StoredPosition, IsRestoredWhenBothValuesAreGoodAndOnAScreen) {
                 EXPECT_TRUE(Centred(dialog)) << c.name;
             }
         });
-    }
-}
-
-TEST_F(StoredPosition, TheRestoresOwnMoveIsNotStored) {
-    WriteEverySlot(L"Xpos", 0);
-    WriteEverySlot(L"Ypos", 250);
-    CPhaseDlg dialog;
-    RunModal(dialog, [&] { EXPECT_EQ(FrameTopLeft(dialog), QPoint(1, 250)); });
-    for (int slot = 0; slot < kInstanceSlots; ++slot) {
-        EXPECT_EQ(ReadValue(slot, L"Xpos"), 0);
+        for (int slot = 0; slot < kInstanceSlots; ++slot) {
+            EXPECT_EQ(Stored(slot, "Xpos"), c.x) << c.name;
+        }
     }
 }
 
 TEST_F(StoredPosition, EveryMoveAfterSetUpIsStoredUnderTheSlotsKey) {
     CPhaseDlg dialog;
-    std::optional<int> writtenSlot;
+    std::optional<int> ownSlot;
     RunModal(dialog, [&] {
         CRect rect;
         dialog.GetWindowRect(&rect);
@@ -151,8 +104,9 @@ TEST_F(StoredPosition, EveryMoveAfterSetUpIsStoredUnderTheSlotsKey) {
             dialog.MoveWindow(at.x(), at.y(), rect.Width(), rect.Height());
             ASSERT_TRUE(WaitFor([&] {
                 for (int slot = 0; slot < kInstanceSlots; ++slot) {
-                    if (ReadValue(slot, L"Xpos") == at.x() && ReadValue(slot, L"Ypos") == at.y()) {
-                        writtenSlot = slot;
+                    if (Stored(slot, "Xpos") == QString::number(at.x()) &&
+                        Stored(slot, "Ypos") == QString::number(at.y())) {
+                        ownSlot = slot;
                         return true;
                     }
                 }
@@ -160,12 +114,10 @@ TEST_F(StoredPosition, EveryMoveAfterSetUpIsStoredUnderTheSlotsKey) {
             })) << at.x();
         }
     });
-    ASSERT_TRUE(writtenSlot);
-    int keys = 0;
+    ASSERT_TRUE(ownSlot);
     for (int slot = 0; slot < kInstanceSlots; ++slot) {
-        keys += ReadValue(slot, L"Xpos") ? 1 : 0;
+        EXPECT_EQ(Stored(slot, "Xpos").isEmpty(), slot != *ownSlot) << slot;
     }
-    EXPECT_EQ(keys, 1);  // only the window's own slot
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QLabel>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -12,13 +13,11 @@
 #include <QWidget>
 #include <memory>
 
-#include "PhaseTestSupport.h"
 #include "phase/app/PhaseDlg.h"
 #include "support/ModalRun.h"
+#include "tests/phase/TestClock.h"
 
 namespace {
-
-const QString kInterface = QStringLiteral("org.velmora.TidewellPhase");
 
 QString Service(int slot) {
     return QStringLiteral("org.velmora.TidewellPhase.TWP%1").arg(slot, 3, 10, QLatin1Char('0'));
@@ -31,7 +30,7 @@ protected:
         if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty()) {
             return;
         }
-        daemon = new QProcess;
+        daemon = std::make_unique<QProcess>();
         daemon->start(QStringLiteral("dbus-daemon"),
                       {QStringLiteral("--session"), QStringLiteral("--nofork"),
                        QStringLiteral("--nopidfile"), QStringLiteral("--print-address=1")});
@@ -40,14 +39,7 @@ protected:
             qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
         }
     }
-    static void TearDownTestSuite() {
-        if (daemon != nullptr) {
-            daemon->kill();
-            daemon->waitForFinished();
-            delete daemon;
-            daemon = nullptr;
-        }
-    }
+    static void TearDownTestSuite() { daemon.reset(); }  // killed with its process object
     void SetUp() override {
         if (address.isEmpty()) {
             GTEST_SKIP() << "no dbus-daemon";
@@ -60,47 +52,44 @@ protected:
         return QDBusConnection::connectToBus(address, QStringLiteral("caller"));
     }
     static QDBusPendingCall Send(int slot, uint command) {
-        QDBusMessage call =
-            QDBusMessage::createMethodCall(Service(slot), QStringLiteral("/TidewellPhase"),
-                                           kInterface, QStringLiteral("SysCommand"));
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            Service(slot), QStringLiteral("/TidewellPhase"),
+            QStringLiteral("org.velmora.TidewellPhase"), QStringLiteral("SysCommand"));
         call << command;
         return Caller().asyncCall(call);
     }
 
-    static inline QProcess* daemon = nullptr;
+    static inline std::unique_ptr<QProcess> daemon;
     static inline QString address;
 };
-
-QWidget* FindAbout() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && window->windowTitle() == "About TidewellPhase") {
-            return window;
-        }
-    }
-    return nullptr;
-}
 
 TEST_F(PrivateBus, SystemCommandsFromOutsideReachTheWindow) {
     auto dialog = std::make_unique<CPhaseDlg>();  // the first window of this process: slot 0
     const INT_PTR result = RunModal(*dialog, [&] {
         int abouts = 0;
-        QTimer closer;  // the About box runs its own modal loop: close it from inside that
+        QStringList texts;
+        // The About box runs its own modal loop: close it from inside that loop. The command's
+        // handling returns once the box is closed.
+        QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, [&] {
-            if (QWidget* about = FindAbout()) {
-                ++abouts;
-                QTest::keyClick(about->focusWidget(), Qt::Key_Escape);
+            for (QWidget* about : QApplication::topLevelWidgets()) {
+                if (about->isVisible() && about->windowTitle() == "About TidewellPhase") {
+                    ++abouts;
+                    for (QLabel* label : about->findChildren<QLabel*>()) texts << label->text();
+                    QTest::keyClick(about->focusWidget(), Qt::Key_Escape);
+                }
             }
         });
         closer.start(10);
-
         // The caller has its answer before the command is carried out.
         QDBusPendingCall ignored = Send(0, 0x0020);
         ASSERT_TRUE(WaitFor([&] { return ignored.isFinished(); }));
         EXPECT_FALSE(ignored.isError()) << ignored.error().message().toStdString();
         QDBusPendingCall about = Send(0, 0x0011);
         ASSERT_TRUE(WaitFor([&] { return about.isFinished() && abouts > 0; }));
-        ASSERT_TRUE(WaitFor([&] { return FindAbout() == nullptr; }));
         EXPECT_EQ(abouts, 1);  // 0x0020 opened nothing
+        EXPECT_TRUE(texts.contains("TidewellPhase Version 1.0"));
+        EXPECT_TRUE(texts.contains("Copyright (C) 2026 Velmora"));
 
         Send(0, 0xF020);
         EXPECT_TRUE(WaitFor([&] { return dialog->IsIconic() != FALSE; }));

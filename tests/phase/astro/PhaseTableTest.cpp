@@ -23,8 +23,9 @@ struct TableCase {
 };
 
 // Local rows at two instants, one in summer time and one in winter time of the northern
-// zones. Apart from central Europe, the expected rows are the Universal Time rows shifted by
-// the zone's real offset at each instant.
+// zones; in winter, only the zones whose rows cross a transition, as the others add nothing.
+// Apart from central Europe, the expected rows are the Universal Time rows shifted by the
+// zone's real offset at each instant.
 const TableCase kOctober2009[] = {
     {kCentralEurope,
      {"2009-10-18 07:32", "2009-10-26 01:41", "2009-11-02 20:15", "2009-11-09 16:57",
@@ -57,18 +58,6 @@ const TableCase kMarch2010[] = {
      {"2010-03-15 22:03", "2010-03-23 12:00", "2010-03-30 04:25", "2010-04-06 11:38",
       "2010-04-14 14:31", "2010-04-21 20:20", "2010-04-28 14:18", "2010-05-06 06:15",
       "2010-05-14 03:05"}},
-    {"UTC",
-     {"2010-03-15 21:03", "2010-03-23 11:00", "2010-03-30 02:25", "2010-04-06 09:38",
-      "2010-04-14 12:31", "2010-04-21 18:20", "2010-04-28 12:18", "2010-05-06 04:15",
-      "2010-05-14 01:05"}},
-    {"Asia/Tokyo",
-     {"2010-03-16 06:03", "2010-03-23 20:00", "2010-03-30 11:25", "2010-04-06 18:38",
-      "2010-04-14 21:31", "2010-04-22 03:20", "2010-04-28 21:18", "2010-05-06 13:15",
-      "2010-05-14 10:05"}},
-    {"America/New_York",
-     {"2010-03-15 17:03", "2010-03-23 07:00", "2010-03-29 22:25", "2010-04-06 05:38",
-      "2010-04-14 08:31", "2010-04-21 14:20", "2010-04-28 08:18", "2010-05-06 00:15",
-      "2010-05-13 21:05"}},
     {"Australia/Sydney",
      {"2010-03-16 08:03", "2010-03-23 22:00", "2010-03-30 13:25", "2010-04-06 19:38",
       "2010-04-14 22:31", "2010-04-22 04:20", "2010-04-28 22:18", "2010-05-06 14:15",
@@ -88,8 +77,8 @@ std::string Format(const PhaseEntry& row) {
 
 TEST(BuildPhaseTable, GivesLocalRowsInSummerAndWinterTime) {
     for (const auto& [now, cases] :
-         {std::pair{UtcInstant(2009, 10, 20, 12), std::span(kOctober2009)},
-          std::pair{UtcInstant(2010, 3, 20, 12), std::span(kMarch2010)}}) {
+         {std::pair{UtcInstant(2009, 10, 20, 12), std::span<const TableCase>(kOctober2009)},
+          std::pair{UtcInstant(2010, 3, 20, 12), std::span<const TableCase>(kMarch2010)}}) {
         SetClock(now);
         for (const TableCase& c : cases) {
             SetZone(c.zone);
