@@ -1,16 +1,61 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QClipboard>
 #include <QFontMetrics>
-#include <QStyle>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
 #include <cstdlib>
+#include <limits>
+#include <memory>
 #include <string>
 
+#include "about/CColorListBox.h"
+#include "about/ClipboardText.h"
 #include "about/PaletteColors.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/Dc.h"
+#include "platform/ui/ListBoxControl.h"
 #include "platform/ui/SystemMetrics.h"
-#include "tests/about/ListBoxFixture.h"
 
 namespace {
+
+// Draws into image; the picture is complete once the surface is gone.
+class ImageDC : public CDC {
+public:
+    explicit ImageDC(QImage& image) { SetPainter(std::make_unique<QPainter>(&image)); }
+};
+
+// A colour list box on a window of its own, so that lines can be added, drawn and read back.
+class ColorListBoxFixture {
+public:
+    static constexpr int kWidth = 300;
+    static constexpr int kHeight = 100;
+
+    explicit ColorListBoxFixture(DWORD style = LBS_OWNERDRAWFIXED | LBS_HASSTRINGS) {
+        window->resize(kWidth, kHeight);
+        RegisterWindow(window.get());
+        control = new ListBoxControl(style, window.get());
+        RegisterWindow(control);
+        control->setGeometry(0, 0, kWidth, kHeight);
+        list.SubclassWindow(control);
+    }
+
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+        return list.SendMessage(message, wParam, lParam);
+    }
+    void Command(UINT id) { Send(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    std::string Raw(int index) {
+        std::string text;
+        list.GetText(index, text);
+        return text;
+    }
+
+    std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
+    ListBoxControl* control = nullptr;
+    CColorListBox list;  // declared last: unbound before the window goes
+};
 
 constexpr QRgb kYellow = qRgb(255, 255, 0);
 constexpr QRgb kBlack = qRgb(0, 0, 0);
@@ -20,12 +65,14 @@ QRgb ToRgb(COLORREF c) {
     return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
-// Draws line index (or -1) the way the list box asks for it, into a white picture.
-QImage Draw(CColorListBox& list, int index, UINT action, UINT state, QImage image = QImage()) {
-    if (image.isNull()) {
-        image = QImage(ColorListBoxFixture::kWidth, kLineHeight, QImage::Format_RGB32);
-        image.fill(Qt::white);
-    }
+QImage Blank() {
+    QImage image(ColorListBoxFixture::kWidth, kLineHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+// Draws line index (or -1) the way the list box asks for it, by default into a white picture.
+QImage Draw(CColorListBox& list, int index, UINT action, UINT state, QImage image = Blank()) {
     {
         ImageDC dc(image);
         DRAWITEMSTRUCT item{};
@@ -65,26 +112,27 @@ int ExtentFor(const char* text) {
     return w + w / 32;
 }
 
+constexpr DWORD kMultiple = LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_EXTENDEDSEL;
+
+QString Clipboard() {
+    return QGuiApplication::clipboard()->text();
+}
+
 }  // namespace
 
 TEST(ColorListBox, AddLineStoresCodesAndBlanksOutLineBreaks) {
-    struct Case {
+    const struct {
         UINT text;
         int back;
         const char* input;
         std::string stored;
-    };
-    const Case cases[] = {
-        {12, 0, "Hello", "\x0D\x01Hello"},
-        {16, 0, "x", "\x01\x01x"},
-        {0xFFFFFFFF, 15, "x", "\x01\x10x"},
-        {1, 16, "x", "\x02\x01x"},
-        {1, -1, "x", "\x02\x01x"},
-        {3, 4, "a\r\nb",
-         "\x04\x05"
-         "a  b"},
-        {3, 4, "", "\x04\x05"},
-    };
+    } cases[] = {{12, 0, "Hello", "\x0D\x01Hello"},
+                 {16, 0, "x", "\x01\x01x"},
+                 {0xFFFFFFFF, 15, "x", "\x01\x10x"},
+                 {1, 16, "x", "\x02\x01x"},
+                 {1, -1, "x", "\x02\x01x"},
+                 {3, 4, "x\r\ny", "\x04\x05x  y"},
+                 {3, 4, "", "\x04\x05"}};
     ColorListBoxFixture f;
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         f.list.AddLine(cases[i].text, cases[i].back, cases[i].input);
@@ -102,20 +150,25 @@ TEST(ColorListBox, WithoutAWindowNothingHappens) {
     list.AddLine(12, 0, "Hello");
     std::string text = "unchanged";
     list.GetLineText(0, text);
-    EXPECT_EQ(text, "unchanged");
     char buffer[4] = "abc";
     EXPECT_EQ(list.GetRawText(0, buffer), -1);
-    EXPECT_STREQ(buffer, "abc");
+    EXPECT_EQ(text + buffer, "unchangedabc");
 }
 
+// The survivors are the newest of the old lines, in order; a list that cannot make room gives
+// up before the selection is touched.
 TEST(ColorListBox, AFullListDropsItsOldestLinesToMakeRoom) {
-    struct Case {
+    const struct {
         int full;
-        int countAfter;
-        bool added;
+        LRESULT count;
+        const char* first;
+        const char* last;
+        LRESULT selected;
+    } cases[] = {
+        {1, 1, "0", "0", 0},           {2, 2, "1", "new", LB_ERR},   {19, 2, "18", "new", LB_ERR},
+        {20, 1, "new", "new", LB_ERR}, {25, 6, "20", "new", LB_ERR},
     };
-    for (const Case& c : {Case{1, 1, false}, Case{2, 2, true}, Case{19, 2, true}, Case{20, 1, true},
-                          Case{25, 6, true}}) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.full);
         ColorListBoxFixture f;
         f.control->SetCapacity(c.full);
@@ -124,21 +177,10 @@ TEST(ColorListBox, AFullListDropsItsOldestLinesToMakeRoom) {
         }
         f.Send(LB_SETCURSEL, 0);
         f.list.AddLine(1, 0, "new");
-        ASSERT_EQ(f.Send(LB_GETCOUNT), c.countAfter);
-        const int last = c.countAfter - 1;
-        if (c.added) {
-            EXPECT_EQ(f.Raw(last), "\x02\x01new");
-            // The survivors are the newest of the old lines, in order.
-            if (last > 0) {
-                EXPECT_EQ(f.Raw(0), "\x02\x01" + std::to_string(c.full - last));
-            }
-            EXPECT_EQ(f.Send(LB_GETCURSEL), LB_ERR);
-        } else {
-            EXPECT_EQ(f.Raw(0),
-                      "\x02\x01"
-                      "0");
-            EXPECT_EQ(f.Send(LB_GETCURSEL), 0);  // given up before the selection is touched
-        }
+        ASSERT_EQ(f.Send(LB_GETCOUNT), c.count);
+        EXPECT_EQ(f.Raw(0), std::string("\x02\x01") + c.first);
+        EXPECT_EQ(f.Raw(static_cast<int>(c.count) - 1), std::string("\x02\x01") + c.last);
+        EXPECT_EQ(f.Send(LB_GETCURSEL), c.selected);
         EXPECT_TRUE(f.control->updatesEnabled());
     }
 }
@@ -156,22 +198,19 @@ TEST(ColorListBox, EachNewLineIsScrolledToTheTopAsFarAsTheListAllows) {
 TEST(ColorListBox, LinesAreDrawnInTheirColoursOrInTheSelectionColours) {
     ColorListBoxFixture f;
     f.list.AddLine(12, 0, "Hello");
-    f.list.AddLine(300, 0, "Hello");
     f.Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("plain"));  // without colour codes
-    struct Case {
+    const struct {
         int index;
         UINT state;
         QRgb text;
         QRgb back;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {0, 0, kYellow, kBlack},
-        {1, 0, kBlack, kBlack},
         {0, ODS_SELECTED, ToRgb(GetSysColor(COLOR_HIGHLIGHTTEXT)),
          ToRgb(GetSysColor(COLOR_HIGHLIGHT))},
-        {2, 0, ToRgb(GetSysColor(COLOR_WINDOWTEXT)), ToRgb(GetSysColor(COLOR_WINDOW))},
+        {1, 0, ToRgb(GetSysColor(COLOR_WINDOWTEXT)), ToRgb(GetSysColor(COLOR_WINDOW))},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.index * 10 + static_cast<int>(c.state));
         const QImage image = Draw(f.list, c.index, ODA_DRAWENTIRE, c.state);
         EXPECT_EQ(image.pixel(image.width() - 1, 0), c.back);  // the whole line is filled
@@ -193,6 +232,7 @@ TEST(ColorListBox, TabsMoveTextToStopsEveryEightWidthsOfC) {
     EXPECT_TRUE(Contains(image, kYellow, 2 * stop, 2 * stop + glyph));
 }
 
+// Reset by the clear command and by a new font.
 TEST(ColorListBox, ExtentFollowsTheWidestLineUntilClearedOrGivenAFont) {
     ColorListBoxFixture f;
     const char* narrow = "narrow";
@@ -213,7 +253,8 @@ TEST(ColorListBox, ExtentFollowsTheWidestLineUntilClearedOrGivenAFont) {
     Draw(f.list, 0, ODA_DRAWENTIRE, 0);
     EXPECT_EQ(extent(), ExtentFor(narrow));
 
-    f.list.ClearLines();
+    Draw(f.list, 1, ODA_DRAWENTIRE, 0);
+    f.Command(ID_EDIT_CLEAR);
     EXPECT_EQ(f.Send(LB_GETCOUNT), 0);
     EXPECT_EQ(extent(), 0);
     f.list.AddLine(12, 0, narrow);
@@ -223,8 +264,7 @@ TEST(ColorListBox, ExtentFollowsTheWidestLineUntilClearedOrGivenAFont) {
 
 TEST(ColorListBox, FocusFrameInvertsSoASecondDrawingRemovesIt) {
     ColorListBoxFixture f;
-    QImage blank(ColorListBoxFixture::kWidth, kLineHeight, QImage::Format_RGB32);
-    blank.fill(Qt::white);
+    const QImage blank = Blank();
     // An empty list with the focus: only the frame, along the edge of the line.
     const QImage framed = Draw(f.list, -1, ODA_FOCUS, ODS_FOCUS, blank);
     EXPECT_NE(framed, blank);
@@ -240,4 +280,54 @@ TEST(ColorListBox, FocusFrameInvertsSoASecondDrawingRemovesIt) {
     const QImage focused = Draw(f.list, 0, ODA_DRAWENTIRE, ODS_FOCUS);
     EXPECT_NE(plain, focused);
     EXPECT_EQ(Draw(f.list, 0, ODA_FOCUS, ODS_FOCUS, focused), plain);
+}
+
+// The selected lines without their codes, tabs to blanks, each ending in a line feed.
+TEST(EditCommands, CopyPutsTheSelectedVisibleTextsOnePerLine) {
+    ColorListBoxFixture single;
+    single.list.AddLine(12, 0, "x");
+    ColorListBoxFixture f(kMultiple);
+    f.list.AddLine(12, 0, "x\ty");
+    f.list.AddLine(12, 0, "not selected");
+    f.list.AddLine(12, 0, "");  // nothing but its codes: skipped
+    f.list.AddLine(3, 5, "z");
+    f.Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("plain"));  // without codes: whole
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    // With nothing selected, in a list of either kind, the clipboard keeps what it held.
+    single.Command(ID_EDIT_COPY);
+    f.Command(ID_EDIT_COPY);
+    EXPECT_EQ(Clipboard(), QStringLiteral("before"));
+    for (int i : {0, 2, 3, 4}) f.Send(LB_SETSEL, TRUE, i);
+    f.Command(ID_EDIT_COPY);
+    EXPECT_EQ(Clipboard(), QStringLiteral("x y\nz\nplain\n"));
+}
+
+TEST(EditCommands, SelectAllWorksInMultipleSelectionListsOnly) {
+    struct Case {
+        DWORD style;
+        int selected;
+    };
+    for (const Case& c : {Case{kMultiple, 1}, Case{LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, 0}}) {
+        ColorListBoxFixture f(c.style);
+        for (const char* line : {"a", "b", "c"}) f.list.AddLine(1, 0, line);
+        f.Command(ID_EDIT_SELECT_ALL);
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(f.Send(LB_GETSEL, i), c.selected) << i;
+    }
+}
+
+TEST(CopyTextToClipboard, AFailedHandOverKeepsWhatTheClipboardHeld) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+
+    SetGlobalAllocLimit(3);  // no room for "new" and its terminator
+    EXPECT_FALSE(CopyTextToClipboard("new"));
+    SetGlobalAllocLimit(std::numeric_limits<std::size_t>::max());
+    EXPECT_EQ(Clipboard(), QStringLiteral("before"));
+
+    ASSERT_TRUE(OpenClipboard(nullptr));  // someone else has it open
+    EXPECT_FALSE(CopyTextToClipboard("new"));
+    CloseClipboard();
+    EXPECT_EQ(Clipboard(), QStringLiteral("before"));
+
+    EXPECT_TRUE(CopyTextToClipboard("new \xC3\xA9"));
+    EXPECT_EQ(Clipboard(), QString::fromUtf8("new \xC3\xA9"));
 }
