@@ -172,9 +172,7 @@ TEST(ColorListBox, AFullListDropsItsOldestLinesToMakeRoom) {
         SCOPED_TRACE(c.full);
         ColorListBoxFixture f;
         f.control->SetCapacity(c.full);
-        for (int i = 0; i < c.full; ++i) {
-            f.list.AddLine(1, 0, std::to_string(i).c_str());
-        }
+        for (int i = 0; i < c.full; ++i) f.list.AddLine(1, 0, std::to_string(i).c_str());
         f.Send(LB_SETCURSEL, 0);
         f.list.AddLine(1, 0, "new");
         ASSERT_EQ(f.Send(LB_GETCOUNT), c.count);

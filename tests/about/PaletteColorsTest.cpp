@@ -62,9 +62,7 @@ const RECT kRect{10, 10, 150, 200};
 TEST_F(ColorComboBoxTest, ACreatedBoxListsTheNamedColoursWithBlackSelected) {
     ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, kRect, &parent, 5));
     std::vector<std::string> expected;
-    for (const NamedColor& named : NamedColors) {
-        expected.emplace_back(named.name);
-    }
+    for (const NamedColor& named : NamedColors) expected.emplace_back(named.name);
     EXPECT_EQ(Names(), expected);
     EXPECT_EQ(combo.SendMessage(CB_GETCURSEL), 0);
 }

@@ -129,9 +129,7 @@ TEST_F(PhaseWindow, StripStartsAtTheFirstRowNotBeforeToday) {
     for (const auto& c : cases) {
         SetUp();
         CPhaseDlg dialog;
-        if (c.south) {
-            dialog.SetSouth();
-        }
+        if (c.south) dialog.SetSouth();
         RunModal(dialog, [&] {
             SetUtc(2024, c.month, c.day, c.hour);
             const QImage expected = c.cells ? ExpectedStrip(*c.cells, c.south) : BlackStrip();
@@ -200,9 +198,7 @@ std::optional<bool> StartsSouthern(std::vector<std::string> args) {
     SetUtc(2009, 10, 20, 12);
     CPhaseApp app;
     std::vector<char*> argv{const_cast<char*>("TidewellPhase")};
-    for (std::string& arg : args) {
-        argv.push_back(arg.data());
-    }
+    for (std::string& arg : args) argv.push_back(arg.data());
     app.SetCommandLine(static_cast<int>(argv.size()), argv.data());
     std::optional<bool> south;
     QObject guard;

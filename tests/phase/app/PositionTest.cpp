@@ -28,9 +28,7 @@ QString Entry(int slot, const char* name) {
 // so a stored position is written under every slot's key, as text in the store's file.
 void StoreEverySlot(const char* name, const char* text) {
     QSettings settings(StoreFile(), QSettings::IniFormat);
-    for (int slot = 0; slot < kInstanceSlots; ++slot) {
-        settings.setValue(Entry(slot, name), text);
-    }
+    for (int slot = 0; slot < kInstanceSlots; ++slot) settings.setValue(Entry(slot, name), text);
 }
 
 QString Stored(int slot, const char* name) {
@@ -77,9 +75,7 @@ TEST_F(StoredPosition, IsRestoredWhenBothValuesAreGoodAndOnAScreen) {
     for (const auto& c : cases) {
         SetUp();
         StoreEverySlot("Xpos", c.x);
-        if (c.y != nullptr) {
-            StoreEverySlot("Ypos", c.y);
-        }
+        if (c.y != nullptr) StoreEverySlot("Ypos", c.y);
         CPhaseDlg dialog;
         RunModal(dialog, [&] {
             if (c.at) {

@@ -106,9 +106,7 @@ TEST_F(PrivateBus, SystemCommandsFromOutsideReachTheWindow) {
 
 TEST_F(PrivateBus, ACopyWhoseNameIsTakenRunsWithoutIt) {
     QDBusConnection other = Caller();
-    for (int slot = 0; slot < 20; ++slot) {
-        ASSERT_TRUE(other.registerService(Service(slot)));
-    }
+    for (int slot = 0; slot < 20; ++slot) ASSERT_TRUE(other.registerService(Service(slot)));
     CPhaseDlg dialog;
     const INT_PTR result = RunModal(dialog, [&] {
         QDBusPendingCall close = Send(0, 0xF060);
@@ -117,9 +115,7 @@ TEST_F(PrivateBus, ACopyWhoseNameIsTakenRunsWithoutIt) {
         EXPECT_TRUE(dialog.GetSafeHwnd()->isVisible());
     });
     EXPECT_EQ(result, IDABORT);
-    for (int slot = 0; slot < 20; ++slot) {
-        other.unregisterService(Service(slot));
-    }
+    for (int slot = 0; slot < 20; ++slot) other.unregisterService(Service(slot));
 }
 
 }  // namespace
