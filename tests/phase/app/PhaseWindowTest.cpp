@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -191,53 +190,49 @@ TEST_F(PhaseWindow, FixedSizeWindowWithItsTitleAndIcon) {
     });
 }
 
-// Runs start-up with the arguments and tells whether the window showed the southern picture
-// of its first cell (at 2009-10-20 12:00 UT the strip starts with a first quarter: 131 in
-// the north, 136 in the south). Empty when the window did not show either.
-std::optional<bool> StartsSouthern(std::vector<std::string> args) {
+// Runs start-up with the arguments and tells which picture the window's first cell showed: at
+// 2009-10-20 12:00 UT the strip starts with a first quarter, 131 in the north, 136 in the
+// south; 0 for neither.
+unsigned FirstPicture(std::vector<std::string> args) {
     SetUtc(2009, 10, 20, 12);
     CPhaseApp app;
     std::vector<char*> argv{const_cast<char*>("TidewellPhase")};
     for (std::string& arg : args) argv.push_back(arg.data());
     app.SetCommandLine(static_cast<int>(argv.size()), argv.data());
-    std::optional<bool> south;
+    unsigned shown = 0;
     QObject guard;
     QTimer::singleShot(0, &guard, [&] {
         HWND window = app.m_pMainWnd->GetSafeHwnd();
         const QImage shot = Grab(window);
-        if (ShowsAt(shot, PictureTop(136), QPoint(0, 0))) {
-            south = true;
-        } else if (ShowsAt(shot, PictureTop(131), QPoint(0, 0))) {
-            south = false;
+        for (unsigned id : {131u, 136u}) {
+            if (ShowsAt(shot, PictureTop(id), QPoint(0, 0))) shown = id;
         }
         SendMessage(window, WM_COMMAND, IDCANCEL);
     });
     EXPECT_FALSE(app.InitInstance());
     EXPECT_EQ(app.m_pMainWnd, nullptr);
-    return south;
+    return shown;
 }
 
 TEST(StartUp, OnlyAFirstArgumentOfExactlySouthSelectsTheSouthernPictures) {
-    const std::string longArg(300, 's');
-    struct Case {
+    const struct {
         std::vector<std::string> args;
-        bool south;
+        unsigned picture;
+    } cases[] = {
+        {{}, 131},
+        {{"south"}, 136},
+        {{"-south", "x"}, 136},
+        {{"/south"}, 136},
+        {{"South"}, 131},
+        {{"southern"}, 131},
+        {{"x", "south"}, 131},
+        {{"--south"}, 131},
+        {{"south" + std::string(300, 's')}, 131},
+        {std::vector<std::string>(25, "south"), 136},
     };
-    const std::vector<Case> cases = {
-        {{}, false},
-        {{"south"}, true},
-        {{"-south", "x"}, true},
-        {{"/south"}, true},
-        {{"South"}, false},
-        {{"southern"}, false},
-        {{"x", "south"}, false},
-        {{"--south"}, false},
-        {{"south" + longArg}, false},
-        {std::vector<std::string>(25, "south"), true},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const std::string shown = c.args.empty() ? "(none)" : c.args.front().substr(0, 12);
-        EXPECT_EQ(StartsSouthern(c.args), c.south) << shown << " of " << c.args.size();
+        EXPECT_EQ(FirstPicture(c.args), c.picture) << shown << " of " << c.args.size();
     }
 }
 
