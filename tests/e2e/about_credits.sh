@@ -20,12 +20,20 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # A window manager gives the window its close box and the keyboard focus.
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
-sleep 0.5
+for _ in $(seq 100); do
+  wmctrl -m >/dev/null 2>&1 && break
+  sleep 0.1
+done
+wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
 
 "$program" "Tide keeper" -Moonwatcher "/Sea" "Fourth credit" &
 pid=$!
-win=$(timeout 20 xdotool search --sync --onlyvisible --name '^About Tidewell$' | head -n 1)
-[ -n "$win" ] || fail "no window titled About Tidewell"
+win=$(timeout 20 xdotool search --sync --onlyvisible --name '^About Tidewell$' | head -n 1) || true
+if [ -z "$win" ]; then
+  xwininfo -root -tree >&2 || true
+  kill -0 "$pid" 2>/dev/null || fail "the program ended before showing its window"
+  fail "no window titled About Tidewell"
+fi
 sleep 1  # let the first paint land
 import -window "$win" "$shot"
 

@@ -1,14 +1,10 @@
 # shellcheck shell=bash
 # lib.sh: shared helpers of the phase window's end-to-end scripts, sourced by each of them
-# as `. "$(dirname "$0")/lib.sh"`. Every script runs on a session bus of its own (never the
-# user's); the programs it starts end with it; every wait has a time limit.
+# as `. "$(dirname "$0")/lib.sh"`. The programs a script starts end with it; every wait has a
+# time limit.
 # Window helpers expect no window manager: a window's X geometry is its client area.
 
 set -euo pipefail
-
-if [ -z "${TW_PRIVATE_BUS:-}" ]; then
-    TW_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
-fi
 
 TW_NAME=$(basename "$0" .sh)
 TW_WAIT=${TW_WAIT:-10} # seconds allowed for any one thing to happen
