@@ -3,9 +3,7 @@
 #include <string>
 
 #include "about/PaletteColors.h"
-#include "platform/ui/Dc.h"
 #include "platform/ui/Resources.h"
-#include "platform/ui/SystemMetrics.h"
 
 namespace {
 
@@ -57,12 +55,7 @@ void CCreditsDlg::OnPaint() {
         CDialog::OnPaint();
         return;
     }
-    CPaintDC dc(this);
-    const int cxIcon = GetSystemMetrics(SM_CXICON);
-    const int cyIcon = GetSystemMetrics(SM_CYICON);
-    CRect rect;
-    GetClientRect(&rect);
-    dc.DrawIcon((rect.Width() - cxIcon + 1) / 2, (rect.Height() - cyIcon + 1) / 2, m_hIcon);
+    PaintIconCentred(m_hIcon);
 }
 
 HCURSOR CCreditsDlg::OnQueryDragIcon() {

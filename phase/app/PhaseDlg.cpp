@@ -12,7 +12,6 @@
 #include "platform/clock/SystemTime.h"
 #include "platform/ui/Dc.h"
 #include "platform/ui/Resources.h"
-#include "platform/ui/SystemMetrics.h"
 
 namespace {
 
@@ -111,14 +110,7 @@ void CPhaseDlg::OnSysCommand(UINT nID, LPARAM lParam) {
 
 void CPhaseDlg::OnPaint() {
     if (IsIconic()) {
-        CPaintDC dc(this);
-        const int cxIcon = GetSystemMetrics(SM_CXICON);
-        const int cyIcon = GetSystemMetrics(SM_CYICON);
-        CRect rect;
-        GetClientRect(&rect);
-        const int x = (rect.Width() - cxIcon + 1) / 2;
-        const int y = (rect.Height() - cyIcon + 1) / 2;
-        dc.DrawIcon(x, y, m_hIcon);
+        PaintIconCentred(m_hIcon);
         return;
     }
 

@@ -4,8 +4,10 @@
 #include <QEventLoop>
 #include <memory>
 
+#include "platform/ui/Dc.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/DialogWindow.h"
+#include "platform/ui/SystemMetrics.h"
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
     if (pDX == nullptr || rControl.GetSafeHwnd() != nullptr) {
@@ -110,4 +112,13 @@ BOOL CDialog::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
         default:
             return FALSE;
     }
+}
+
+void CDialog::PaintIconCentred(HICON hIcon) {
+    CPaintDC dc(this);
+    const int cxIcon = GetSystemMetrics(SM_CXICON);
+    const int cyIcon = GetSystemMetrics(SM_CYICON);
+    CRect rect;
+    GetClientRect(&rect);
+    dc.DrawIcon((rect.Width() - cxIcon + 1) / 2, (rect.Height() - cyIcon + 1) / 2, hIcon);
 }

@@ -37,6 +37,8 @@ protected:
     // Enter (OK button) and Esc, Cancel or the close box end the dialog.
     virtual void OnOK();
     virtual void OnCancel();
+    // The paint of a minimised dialog: hIcon centred in the client area, nothing else.
+    void PaintIconCentred(HICON hIcon);
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
