@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 
+#include "platform/ui/ListBox.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Resources.h"
 
@@ -39,6 +40,10 @@ const std::map<QString, DWORD>& StyleNames() {
         {QStringLiteral("SS_ICON"), SS_ICON},
         {QStringLiteral("SS_BITMAP"), SS_BITMAP},
         {QStringLiteral("SS_NOPREFIX"), SS_NOPREFIX},
+        {QStringLiteral("LBS_NOTIFY"), LBS_NOTIFY},
+        {QStringLiteral("LBS_OWNERDRAWFIXED"), LBS_OWNERDRAWFIXED},
+        {QStringLiteral("LBS_HASSTRINGS"), LBS_HASSTRINGS},
+        {QStringLiteral("LBS_NOINTEGRALHEIGHT"), LBS_NOINTEGRALHEIGHT},
     };
     return names;
 }

@@ -17,14 +17,17 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# A window manager gives the window its close box and the keyboard focus.
-openbox --sm-disable >/dev/null 2>&1 &
+# A window manager gives the window its close box and the keyboard focus. The program starts
+# only once the manager has finished its own start-up (it runs the --startup command then):
+# a window mapped while it is still starting may be left unmanaged and never shown.
+ready=$work/wm-ready
+openbox --sm-disable --startup "touch $ready" >/dev/null 2>&1 &
 wm=$!
 for _ in $(seq 100); do
-  wmctrl -m >/dev/null 2>&1 && break
+  [ -e "$ready" ] && break
   sleep 0.1
 done
-wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
+[ -e "$ready" ] || fail "the window manager did not start"
 
 "$program" "Tide keeper" -Moonwatcher "/Sea" "Fourth credit" &
 pid=$!
