@@ -17,8 +17,8 @@
 #include "phase/app/PhaseCommandLineInfo.h"
 #include "phase/app/PhaseDlg.h"
 #include "platform/ui/Resources.h"
-#include "support/ModalRun.h"
 #include "tests/phase/TestClock.h"
+#include "tests/platform/ui/support/ModalRun.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "phase/app/InstanceSlot.h"
 #include "phase/app/PhaseDlg.h"
 #include "platform/registry/KeyLocation.h"
-#include "support/ModalRun.h"
 #include "tests/phase/TestClock.h"
+#include "tests/platform/ui/support/ModalRun.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <memory>
 
 #include "phase/app/PhaseDlg.h"
-#include "support/ModalRun.h"
 #include "tests/phase/TestClock.h"
+#include "tests/platform/ui/support/ModalRun.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/ui/Dialog.h"
-#include "support/ModalRun.h"
+#include "tests/platform/ui/support/ModalRun.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "platform/ui/ListBox.h"
 #include "platform/ui/ListBoxControl.h"
-#include "support/ModalRun.h"
+#include "tests/platform/ui/support/ModalRun.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ModalRun.h"
+#include "tests/platform/ui/support/ModalRun.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
