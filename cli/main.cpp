@@ -9,6 +9,7 @@
 #include "cli/Options.h"
 #include "cli/PhaseReport.h"
 #include "platform/clock/Clock.h"
+#include "tidewell/Version.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
         cli::ParseOptions(std::vector<std::string>(argv + 1, argv + argc), &error);
     if (!options) return Refuse(error);
     if (options->help) return Print(cli::UsageText());
-    if (options->version) return Print("tidewell-phases " TIDEWELL_VERSION "\n");
+    if (options->version) return Print(std::string("tidewell-phases ") + tidewell::kVersion + "\n");
 
     if (options->zone) {
         if (!cli::IsKnownZone(*options->zone))

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "platform/ui/CommandLineInfo.h"
+#include "tidewell/Version.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ int CWinApp::Run(int argc, char** argv) {
     QApplication application(argc, argv);
     // The program ends when InitInstance returns, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
-    QCoreApplication::setApplicationVersion(QStringLiteral(TW_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(tidewell::kVersion));
     SetCommandLine(argc, argv);
     InitInstance();
     return 0;

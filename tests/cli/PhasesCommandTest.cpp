@@ -6,6 +6,9 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QStringList>
+#include <string>
+
+#include "tidewell/Version.h"
 
 namespace {
 
@@ -132,7 +135,8 @@ TEST(PhasesCommand, ShownGivesTheWindowsFourRowsFromTheLocalDate) {
 TEST(PhasesCommand, HelpAndVersionGoToStandardOutput) {
     const Outcome version = RunPhases({"--version"});
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out.toStdString(), "tidewell-phases " TIDEWELL_VERSION "\n");
+    EXPECT_EQ(version.out.toStdString(),
+              std::string("tidewell-phases ") + tidewell::kVersion + "\n");
     const Outcome help = RunPhases({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.startsWith("Usage: tidewell-phases")) << help.out.toStdString();
