@@ -22,12 +22,12 @@ std::array<std::uint32_t, 256> makeCrcTable() {
     return table;
 }
 
-void putChunk(Bytes& png, std::string_view type, const Bytes& data) {
-    putU32BE(png, static_cast<std::uint32_t>(data.size()));
+void PutChunk(Bytes& png, std::string_view type, const Bytes& data) {
+    PutU32BE(png, static_cast<std::uint32_t>(data.size()));
     const std::size_t start = png.size();
     png.insert(png.end(), type.begin(), type.end());
     png.insert(png.end(), data.begin(), data.end());
-    putU32BE(png, crc32(png.data() + start, png.size() - start));
+    PutU32BE(png, crc32(png.data() + start, png.size() - start));
 }
 
 Bytes storedZlib(const Bytes& raw) {
@@ -37,13 +37,13 @@ Bytes storedZlib(const Bytes& raw) {
         const std::size_t length = std::min(kStoredBlockLimit, raw.size() - done);
         const bool last = done + length == raw.size();
         z.push_back(last ? 1 : 0);  // stored block, final flag
-        putU16LE(z, static_cast<std::uint16_t>(length));
-        putU16LE(z, static_cast<std::uint16_t>(~length & 0xFFFFu));
+        PutU16LE(z, static_cast<std::uint16_t>(length));
+        PutU16LE(z, static_cast<std::uint16_t>(~length & 0xFFFFu));
         z.insert(z.end(), raw.begin() + static_cast<std::ptrdiff_t>(done),
                  raw.begin() + static_cast<std::ptrdiff_t>(done + length));
         done += length;
     } while (done < raw.size());
-    putU32BE(z, adler32(raw));
+    PutU32BE(z, adler32(raw));
     return z;
 }
 
@@ -68,34 +68,34 @@ std::uint32_t adler32(const Bytes& data) {
     return (b << 16) | a;
 }
 
-Bytes encodePng(const Raster& picture) {
+Bytes EncodePng(const Raster& picture) {
     Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 
     Bytes header;
-    putU32BE(header, static_cast<std::uint32_t>(picture.width()));
-    putU32BE(header, static_cast<std::uint32_t>(picture.height()));
+    PutU32BE(header, static_cast<std::uint32_t>(picture.Width()));
+    PutU32BE(header, static_cast<std::uint32_t>(picture.Height()));
     header.push_back(8);  // bits per channel
     header.push_back(6);  // RGBA
     header.push_back(0);  // deflate
     header.push_back(0);  // adaptive filtering
     header.push_back(0);  // not interlaced
-    putChunk(png, "IHDR", header);
+    PutChunk(png, "IHDR", header);
 
     Bytes raw;
-    raw.reserve(static_cast<std::size_t>(picture.height()) *
-                (1 + 4 * static_cast<std::size_t>(picture.width())));
-    for (int y = 0; y < picture.height(); ++y) {
+    raw.reserve(static_cast<std::size_t>(picture.Height()) *
+                (1 + 4 * static_cast<std::size_t>(picture.Width())));
+    for (int y = 0; y < picture.Height(); ++y) {
         raw.push_back(0);  // no filter on this row
-        for (int x = 0; x < picture.width(); ++x) {
-            const Colour& c = picture.at(x, y);
-            raw.push_back(toByte(c.r));
-            raw.push_back(toByte(c.g));
-            raw.push_back(toByte(c.b));
-            raw.push_back(toByte(picture.alphaAt(x, y)));
+        for (int x = 0; x < picture.Width(); ++x) {
+            const Color& c = picture.At(x, y);
+            raw.push_back(ToByte(c.r));
+            raw.push_back(ToByte(c.g));
+            raw.push_back(ToByte(c.b));
+            raw.push_back(ToByte(picture.AlphaAt(x, y)));
         }
     }
-    putChunk(png, "IDAT", storedZlib(raw));
-    putChunk(png, "IEND", {});
+    PutChunk(png, "IDAT", storedZlib(raw));
+    PutChunk(png, "IEND", {});
     return png;
 }
 

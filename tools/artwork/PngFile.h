@@ -7,7 +7,7 @@
 
 namespace artwork {
 
-Bytes encodePng(const Raster& picture);
+Bytes EncodePng(const Raster& picture);
 
 // The checksums the format asks for, exposed for their tests.
 std::uint32_t crc32(const std::uint8_t* data, std::size_t length, std::uint32_t crc = 0);

@@ -7,5 +7,5 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return artwork::runArtworkCommand(args, std::cerr);
+    return artwork::RunArtworkCommand(args, std::cerr);
 }
