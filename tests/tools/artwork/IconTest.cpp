@@ -84,5 +84,30 @@ TEST(Icon, PngReadsBackAsTheSameCrescentAtEverySize) {
     }
 }
 
+// Lossless, pixel for pixel with the drawing's coverage, and compressed: a small fraction of the
+// raw rows (a filter byte and four bytes a pixel).
+TEST(Icon, PngKeepsEveryPixelAndIsCompressed) {
+    const struct {
+        int size;
+        std::size_t atMost;  // bytes
+    } cases[] = {{16, 1040}, {256, 263168 / 8}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.size);
+        const Raster icon = CrescentIcon(c.size);
+        const Bytes bytes = EncodePng(icon);
+        EXPECT_LT(bytes.size(), c.atMost);
+        const QImage image = test::Decode(bytes, "PNG");
+        ASSERT_EQ(image.size(), QSize(c.size, c.size));
+        for (int y = 0; y < c.size; ++y) {
+            for (int x = 0; x < c.size; ++x) {
+                const Color& color = icon.At(x, y);
+                ASSERT_EQ(image.pixel(x, y), qRgba(ToByte(color.r), ToByte(color.g),
+                                                   ToByte(color.b), ToByte(icon.AlphaAt(x, y))))
+                    << x << "," << y;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace artwork
