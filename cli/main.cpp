@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
         tzset();
     }
     if (options->at) {
-        const std::chrono::system_clock::time_point at = *options->at;
+        const platform::ClockInstant at{*options->at};
         platform::SetClock([at] { return at; });
     }
 
