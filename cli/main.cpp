@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
 
     if (options->zone) {
         if (!cli::IsKnownZone(*options->zone))
-            return Refuse("unknown time zone '" + *options->zone + "'");
+            return Refuse(cli::UnknownZoneProblem(*options->zone));
         setenv("TZ", options->zone->c_str(), 1);
         tzset();
     }
