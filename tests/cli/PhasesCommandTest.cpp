@@ -162,6 +162,36 @@ TEST(PhasesCommand, EveryFormOfTzGivesTheRowsOfItsZone) {
     }
 }
 
+// A machine whose /etc/localtime is a copy of a zone (not a link) and whose /etc/timezone is
+// stale, named another zone: with TZ unset, or naming /etc/localtime, the rows are those of
+// the zone the copy holds, as the C library reads it. The machine is made in a private mount
+// namespace, where /etc is a copy of the real one; the real /etc stays as it is.
+TEST(PhasesCommand, AMachineZoneFileThatIsACopyGivesTheRowsOfItsZone) {
+    if (RunProgram("unshare", {"-rm", "true"}, nullptr).exitCode != 0) {
+        GTEST_SKIP() << "no private mount namespace here (unshare -rm)";
+    }
+    const char* script = R"sh(
+        etc=${TW_SANDBOX:?}/etc && mkdir -p "$etc" || exit 3
+        mount --bind /etc "$etc" && mount -t tmpfs tmpfs /etc || exit 3
+        cp -a "$etc"/. /etc/ 2>/dev/null
+        rm -f /etc/localtime && cp /usr/share/zoneinfo/Europe/Berlin /etc/localtime || exit 3
+        echo America/New_York >/etc/timezone
+        if [ "$1" = unset ]; then unset TZ; else export TZ="$1"; fi
+        shift
+        exec "$0" "$@")sh";
+    const QStringList at{"--at", "2009-07-20T12:00:00Z"};
+    const Outcome berlin = RunPhases(at + QStringList{"--zone", "Europe/Berlin"}, "UTC");
+    for (const char* tz : {"unset", "/etc/localtime", ":/etc/localtime"}) {
+        SCOPED_TRACE(tz);
+        const QStringList command{"-rm", "sh", "-c", script, TIDEWELL_PHASES, tz};
+        const Outcome text = RunProgram("unshare", command + at, "UTC");
+        ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
+        EXPECT_EQ(text.out.toStdString(), berlin.out.toStdString());
+        const Outcome json = RunProgram("unshare", command + at + QStringList{"--json"}, "UTC");
+        EXPECT_EQ(QJsonDocument::fromJson(json.out.toUtf8())["zone"].toString(), "/etc/localtime");
+    }
+}
+
 // TZ may hold any bytes; the JSON output names the zone in valid UTF-8 all the same.
 TEST(PhasesCommand, JsonStaysValidForATzThatIsNotUtf8) {
     const Outcome run = RunProgram(
