@@ -98,7 +98,8 @@ TEST(PhasesCommand, JsonIsOneObjectOnOneLine) {
     EXPECT_TRUE(run.out.startsWith(R"({"now":"2009-10-20T12:00:00Z","zone":"Europe/Berlin",)"
                                    R"("status":"daylight","rows":[{"year":2009,"month":10,)"
                                    R"("day":18,"hour":7,"minute":32,"fraction":0,)"
-                                   R"("phase":"New Moon"},)"))
+                                   R"("phase":"New Moon","utc":"2009-10-18T05:32:00Z",)"
+                                   R"("local":"2009-10-18T07:32+02:00","offset":120},)"))
         << run.out.toStdString();
     QJsonParseError error;
     const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
