@@ -5,46 +5,18 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QStringList>
 #include <filesystem>
 #include <string>
 
+#include "tests/cli/RunPhases.h"
 #include "tidewell/Version.h"
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// Runs the program (or a command that starts it) with TZ set as given, or unset for nullptr,
-// and the other variables given, and returns what it said.
-Outcome RunProgram(const QString& program, const QStringList& arguments, const char* tz,
-                   const QStringList& variables = {}) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (tz != nullptr) {
-        environment.insert("TZ", tz);
-    } else {
-        environment.remove("TZ");
-    }
-    for (const QString& variable : variables) {
-        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
-    }
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(10000)) << "tidewell-phases did not end";
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-Outcome RunPhases(const QStringList& arguments, const char* tz = "Europe/London") {
-    return RunProgram(TIDEWELL_PHASES, arguments, tz);
-}
+using clitest::Outcome;
+using clitest::RunPhases;
+using clitest::RunProgram;
 
 TEST(PhasesCommand, RefusesBadArgumentsWithOneLineNamingTheProblemAndStatusTwo) {
     const std::pair<QStringList, QString> cases[] = {
