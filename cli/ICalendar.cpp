@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "cli/LocalTime.h"
 #include "cli/Text.h"
 #include "tidewell/Version.h"
 
@@ -33,8 +32,8 @@ std::string UtcDateTime(sys_seconds instant) {
 
 // "Full Moon 2026-12-24 02:29 Europe/Berlin (UT+01:00)": the true local time in the zone.
 std::string Description(const ReportRow& row, const std::string& zone) {
-    const minutes offset = OffsetAt(row.instant);
-    const local_seconds local = ToLocal(row.instant);
+    const minutes offset = row.trueOffset;
+    const local_seconds local{row.instant.time_since_epoch() + offset};
     const local_days day = floor<days>(local);
     const year_month_day date{day};
     const hh_mm_ss time{local - day};

@@ -94,7 +94,7 @@ PhaseReport MakeListReport(const std::vector<Phase>& phases) {
                                static_cast<int>(time.minutes().count()),
                                phase.kind * 0.25};
         report.rows.push_back({entry, strip::PhaseLabel(phase.kind), phase.lunation, phase.kind,
-                               phase.instant, offset});
+                               phase.instant, offset, offset});
     }
     return report;
 }

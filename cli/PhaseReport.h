@@ -18,9 +18,10 @@ struct ReportRow {
     PhaseEntry entry;             // the local date and time as printed, and the row's fraction
     const char* phase = nullptr;  // "New Moon", ... as the strip names it
     std::int64_t lunation = 0;
-    int kind = 0;                      // 0 new moon ... 3 last quarter
-    std::chrono::sys_seconds instant;  // UT, whole minutes
-    std::chrono::minutes offset{0};    // the entry's local time less the instant
+    int kind = 0;                        // 0 new moon ... 3 last quarter
+    std::chrono::sys_seconds instant;    // UT, whole minutes
+    std::chrono::minutes offset{0};      // the entry's local time less the instant
+    std::chrono::minutes trueOffset{0};  // the zone's offset at the instant (= offset in a list)
 };
 
 struct PhaseReport {
