@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "cli/Instant.h"
-#include "phase/astro/PhaseStrip.h"
+#include "phase/strip/PhaseStrip.h"
 #include "platform/clock/Clock.h"
 #include "platform/clock/SystemTime.h"
 #include "platform/clock/ZoneSource.h"
@@ -53,19 +53,20 @@ PhaseReport MakeReport(bool shownOnly) {
 
     PhaseEntry table[kPhaseRows];
     BuildPhaseTable(table, kPhaseRows);
-    int32_t first = 0;
-    int32_t count = kPhaseRows;
     if (shownOnly) {
         SYSTEMTIME today;
         GetLocalTime(&today);
-        first = FirstRowNotBefore(table, today.wYear, today.wMonth, today.wDay);
-        count = first <= kLastStripStart ? kShownRows : 0;
+        const strip::Strip shown = strip::StripOn(table, today.wYear, today.wMonth, today.wDay);
+        for (int32_t c = 0; c < shown.count; ++c) {
+            report.rows.push_back({table[shown.cells[c].row], shown.cells[c].label.chars});
+        }
+        return report;
     }
-    // As in the window, the kinds after the first row follow the cycle: the last row, one
-    // whole lunation on (fraction 1.0), is a new moon.
-    const int32_t firstKind = count > 0 ? PhaseKindOf(table[first].fraction) : 0;
-    for (int32_t i = 0; i < count; ++i)
-        report.rows.push_back({table[first + i], PhaseLabel(firstKind + i)});
+    // The whole table is one run from row 0: the last row, one whole lunation on (fraction
+    // 1.0), is a new moon.
+    for (int32_t row = 0; row < kPhaseRows; ++row) {
+        report.rows.push_back({table[row], strip::CellOf(table, 0, row).label.chars});
+    }
     return report;
 }
 
@@ -73,7 +74,7 @@ std::string FormatText(const PhaseReport& report) {
     std::string text;
     for (const ReportRow& row : report.rows) {
         char line[96];
-        std::snprintf(line, sizeof line, "%-13s  %04d-%02d-%02d  %2d:%02d\n", row.phase,
+        std::snprintf(line, sizeof line, "%-13s  %04d-%02d-%02d  %2d:%02d\n", row.phase.c_str(),
                       row.entry.year, row.entry.month, row.entry.day, row.entry.hour,
                       row.entry.minute);
         text += line;

@@ -11,7 +11,7 @@ namespace cli {
 
 struct ReportRow {
     PhaseEntry entry;
-    const char* phase;  // "New Moon", ...
+    std::string phase;  // "New Moon", ... as the strip names it
 };
 
 struct PhaseReport {

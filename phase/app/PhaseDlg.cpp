@@ -1,14 +1,11 @@
 #include "phase/app/PhaseDlg.h"
 
-#include <algorithm>
-#include <cstdio>
-#include <cstring>
 #include <cwchar>
 
 #include "phase/app/InstanceSlot.h"
 #include "phase/app/PhaseAboutDlg.h"
 #include "phase/app/SysCommandPort.h"
-#include "phase/astro/PhaseStrip.h"
+#include "phase/strip/PhaseStrip.h"
 #include "platform/clock/SystemTime.h"
 #include "platform/ui/Dc.h"
 #include "platform/ui/Resources.h"
@@ -30,16 +27,8 @@ constexpr int kTextIndent = 25;
 constexpr int kLabelY = 117;
 constexpr int kDateY = 133;
 constexpr int kTimeY = 149;
-constexpr int kTextChars = 32;
 constexpr COLORREF kTextColor = RGB(204, 204, 0);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
-
-constexpr const char* MonthNames[13] = {"xxx", "Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-
-const char* MonthName(int32_t month) {
-    return MonthNames[month >= 1 && month <= 12 ? month : 0];
-}
 
 }  // namespace
 
@@ -121,34 +110,25 @@ void CPhaseDlg::OnPaint() {
 
     SYSTEMTIME now;
     GetLocalTime(&now);
-    const int32_t first = FirstRowNotBefore(m_phases, now.wYear, now.wMonth, now.wDay);
+    // The first row not before today, and what each cell from it shows.
+    const strip::Strip shown = strip::StripOn(m_phases, now.wYear, now.wMonth, now.wDay);
     // Too few rows left for a whole strip (or none at all): the window stays black.
-    if (first > kLastStripStart) {
+    if (shown.count == 0) {
         return;
     }
-    const int32_t kind = PhaseKindOf(m_phases[first].fraction);
 
     dc.SetBkColor(kBlack);
     dc.SetTextColor(kTextColor);
-    for (int32_t c = 0; c < kShownRows; ++c) {
-        const PhaseEntry& row = m_phases[first + c];
-        // The kinds after the first cell follow the cycle, so row 8 (fraction 1.0) is a new moon.
-        const int32_t cellKind = (kind + c) % 4;
+    for (int32_t c = 0; c < strip::kCells; ++c) {
+        const strip::Cell& cell = shown.cells[c];
         const int x = kTextIndent + kCellPitch * c;
 
-        memDC.SelectObject(&m_bitmaps[m_bSouth ? 4 + cellKind : cellKind]);
+        memDC.SelectObject(&m_bitmaps[cell.Picture(m_bSouth)]);
         dc.BitBlt(x - kTextIndent, 0, kPictureSize, kPictureSize, &memDC, 0, 0, SRCCOPY);
 
-        const char* label = PhaseLabel(cellKind);
-        dc.TextOut(x, kLabelY, label, static_cast<int>(std::strlen(label)));
-
-        char text[kTextChars];
-        const int dateLength =
-            std::snprintf(text, sizeof text, "%s %d", MonthName(row.month), row.day);
-        dc.TextOut(x, kDateY, text, std::min<int>(dateLength, kTextChars - 1));
-
-        const int timeLength = std::snprintf(text, sizeof text, "%d:%02d", row.hour, row.minute);
-        dc.TextOut(x, kTimeY, text, std::min<int>(timeLength, kTextChars - 1));
+        dc.TextOut(x, kLabelY, cell.label.chars, cell.label.length);
+        dc.TextOut(x, kDateY, cell.date.chars, cell.date.length);
+        dc.TextOut(x, kTimeY, cell.time.chars, cell.time.length);
     }
     Default();
 }

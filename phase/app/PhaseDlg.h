@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "phase/astro/PhaseTable.h"
+#include "phase/strip/PhaseStrip.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Gdi.h"
 
@@ -23,7 +24,7 @@ inline constexpr UINT IDM_ABOUTBOX = 0x0010;
 class CPhaseDlg : public CDialog {
 public:
     static constexpr UINT IDD = 102;
-    static constexpr int32_t kPictures = 8;
+    static constexpr int32_t kPictures = strip::kPictures;
 
     explicit CPhaseDlg(CWnd* pParent = nullptr);
     ~CPhaseDlg() override;

@@ -17,8 +17,8 @@ namespace {
 constexpr int kUsageError = 2;
 constexpr int kWriteError = 1;
 // 72 dots per inch for the phase pictures; 200 dots per inch for the credits picture.
-constexpr std::int32_t kScreenPixelsPerMetre = 2835;
-constexpr std::int32_t kNightPixelsPerMetre = 7874;
+constexpr std::int32_t kScreenPixelsPerMeter = 2835;
+constexpr std::int32_t kNightPixelsPerMeter = 7874;
 
 constexpr const char* kUsage =
     "usage: tidewell-artwork moon <kind 0-3> <north|south> <out.bmp>\n"
@@ -26,7 +26,7 @@ constexpr const char* kUsage =
     "       tidewell-artwork icon-png <size 16-512> <out.png>\n"
     "       tidewell-artwork night <out.bmp>\n";
 
-std::optional<int> parseInt(const std::string& text, int low, int high) {
+std::optional<int> ParseInt(const std::string& text, int low, int high) {
     int value = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
@@ -36,14 +36,14 @@ std::optional<int> parseInt(const std::string& text, int low, int high) {
     return value;
 }
 
-int usageError(std::ostream& errors, const std::string& why) {
+int UsageError(std::ostream& errors, const std::string& why) {
     errors << "tidewell-artwork: " << why << "\n" << kUsage;
     return kUsageError;
 }
 
-int save(const std::string& path, const Bytes& bytes, std::ostream& errors) {
+int Save(const std::string& path, const Bytes& bytes, std::ostream& errors) {
     std::string why;
-    if (!saveFile(path, bytes, why)) {
+    if (!SaveFile(path, bytes, why)) {
         errors << "tidewell-artwork: " << why << "\n";
         return kWriteError;
     }
@@ -52,49 +52,49 @@ int save(const std::string& path, const Bytes& bytes, std::ostream& errors) {
 
 }  // namespace
 
-int runArtworkCommand(const std::vector<std::string>& args, std::ostream& errors) {
+int RunArtworkCommand(const std::vector<std::string>& args, std::ostream& errors) {
     if (args.empty()) {
-        return usageError(errors, "no command given");
+        return UsageError(errors, "no command given");
     }
     const std::string& command = args[0];
     if (command == "moon") {
         if (args.size() != 4) {
-            return usageError(errors, "moon takes a kind, a hemisphere and an output file");
+            return UsageError(errors, "moon takes a kind, a hemisphere and an output file");
         }
-        const std::optional<int> kind = parseInt(args[1], 0, 3);
+        const std::optional<int> kind = ParseInt(args[1], 0, 3);
         if (!kind) {
-            return usageError(errors, "phase kind must be 0, 1, 2 or 3, not '" + args[1] + "'");
+            return UsageError(errors, "phase kind must be 0, 1, 2 or 3, not '" + args[1] + "'");
         }
         if (args[2] != "north" && args[2] != "south") {
-            return usageError(errors, "hemisphere must be north or south, not '" + args[2] + "'");
+            return UsageError(errors, "hemisphere must be north or south, not '" + args[2] + "'");
         }
-        const Hemisphere hemisphere = args[2] == "north" ? Hemisphere::North : Hemisphere::South;
-        return save(args[3], encodeBmp24(phasePicture(*kind, hemisphere), kScreenPixelsPerMetre),
+        const Hemisphere hemisphere = args[2] == "north" ? Hemisphere::kNorth : Hemisphere::kSouth;
+        return Save(args[3], EncodeBmp24(PhasePicture(*kind, hemisphere), kScreenPixelsPerMeter),
                     errors);
     }
     if (command == "icon") {
         if (args.size() != 2) {
-            return usageError(errors, "icon takes an output file");
+            return UsageError(errors, "icon takes an output file");
         }
-        return save(args[1], encodeIco({indexedCrescentIcon(32), indexedCrescentIcon(16)}), errors);
+        return Save(args[1], EncodeIco({IndexedCrescentIcon(32), IndexedCrescentIcon(16)}), errors);
     }
     if (command == "icon-png") {
         if (args.size() != 3) {
-            return usageError(errors, "icon-png takes a size and an output file");
+            return UsageError(errors, "icon-png takes a size and an output file");
         }
-        const std::optional<int> size = parseInt(args[1], 16, 512);
+        const std::optional<int> size = ParseInt(args[1], 16, 512);
         if (!size) {
-            return usageError(errors, "icon size must be 16 to 512, not '" + args[1] + "'");
+            return UsageError(errors, "icon size must be 16 to 512, not '" + args[1] + "'");
         }
-        return save(args[2], encodePng(crescentIcon(*size)), errors);
+        return Save(args[2], EncodePng(CrescentIcon(*size)), errors);
     }
     if (command == "night") {
         if (args.size() != 2) {
-            return usageError(errors, "night takes an output file");
+            return UsageError(errors, "night takes an output file");
         }
-        return save(args[1], encodeBmp24(nightScene(), kNightPixelsPerMetre), errors);
+        return Save(args[1], EncodeBmp24(NightScene(), kNightPixelsPerMeter), errors);
     }
-    return usageError(errors, "unknown command '" + command + "'");
+    return UsageError(errors, "unknown command '" + command + "'");
 }
 
 }  // namespace artwork

@@ -14,6 +14,6 @@ namespace artwork {
 // Runs one command (the arguments after the program name). Returns the exit status: 0 when
 // the file was written, 2 for a wrong command line, 1 when the file could not be written; a
 // message on `errors` says what went wrong.
-int runArtworkCommand(const std::vector<std::string>& args, std::ostream& errors);
+int RunArtworkCommand(const std::vector<std::string>& args, std::ostream& errors);
 
 }  // namespace artwork

@@ -7,6 +7,6 @@
 
 namespace artwork {
 
-Bytes encodeBmp24(const Raster& picture, std::int32_t pixelsPerMetre);
+Bytes EncodeBmp24(const Raster& picture, std::int32_t pixelsPerMeter);
 
 }  // namespace artwork

@@ -7,28 +7,28 @@
 
 namespace artwork {
 
-void putU16LE(Bytes& bytes, std::uint16_t value) {
+void PutU16LE(Bytes& bytes, std::uint16_t value) {
     bytes.push_back(static_cast<std::uint8_t>(value & 0xFFu));
     bytes.push_back(static_cast<std::uint8_t>(value >> 8));
 }
 
-void putU32LE(Bytes& bytes, std::uint32_t value) {
+void PutU32LE(Bytes& bytes, std::uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8) {
         bytes.push_back(static_cast<std::uint8_t>((value >> shift) & 0xFFu));
     }
 }
 
-void putI32LE(Bytes& bytes, std::int32_t value) {
-    putU32LE(bytes, static_cast<std::uint32_t>(value));
+void PutI32LE(Bytes& bytes, std::int32_t value) {
+    PutU32LE(bytes, static_cast<std::uint32_t>(value));
 }
 
-void putU32BE(Bytes& bytes, std::uint32_t value) {
+void PutU32BE(Bytes& bytes, std::uint32_t value) {
     for (int shift = 24; shift >= 0; shift -= 8) {
         bytes.push_back(static_cast<std::uint8_t>((value >> shift) & 0xFFu));
     }
 }
 
-bool saveFile(const std::string& path, const Bytes& bytes, std::string& error) {
+bool SaveFile(const std::string& path, const Bytes& bytes, std::string& error) {
     const std::string partial = path + ".part";
     {
         std::ofstream out(partial, std::ios::binary | std::ios::trunc);

@@ -9,14 +9,14 @@ namespace artwork {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void putU16LE(Bytes& bytes, std::uint16_t value);
-void putU32LE(Bytes& bytes, std::uint32_t value);
-void putI32LE(Bytes& bytes, std::int32_t value);
-void putU32BE(Bytes& bytes, std::uint32_t value);
+void PutU16LE(Bytes& bytes, std::uint16_t value);
+void PutU32LE(Bytes& bytes, std::uint32_t value);
+void PutI32LE(Bytes& bytes, std::int32_t value);
+void PutU32BE(Bytes& bytes, std::uint32_t value);
 
 // Writes the bytes to `path` through a temporary file that is renamed into place, so that an
 // interrupted build never leaves a truncated picture behind. On failure, returns false and
 // says why in `error`.
-bool saveFile(const std::string& path, const Bytes& bytes, std::string& error);
+bool SaveFile(const std::string& path, const Bytes& bytes, std::string& error);
 
 }  // namespace artwork

@@ -14,30 +14,30 @@ constexpr double kOuterX = 0.50, kOuterY = 0.50, kOuterR = 0.46;
 constexpr double kInnerX = 0.30, kInnerY = 0.43, kInnerR = 0.37;
 constexpr int kSamples = 8;  // per pixel and axis
 
-constexpr Colour kRim{0.62, 0.36, 0.02};  // the thin edge that sets it off from any ground
-constexpr Colour kDeep{0.93, 0.62, 0.06};
-constexpr Colour kBody{1.00, 0.86, 0.16};
-constexpr Colour kGlow{1.00, 0.97, 0.62};
-constexpr int kRampColours = 14;  // palette entries 2 to 15
+constexpr Color kRim{0.62, 0.36, 0.02};  // the thin edge that sets it off from any ground
+constexpr Color kDeep{0.93, 0.62, 0.06};
+constexpr Color kBody{1.00, 0.86, 0.16};
+constexpr Color kGlow{1.00, 0.97, 0.62};
+constexpr int kRampColors = 14;  // palette entries 2 to 15
 
 // The body colour, from the inner (shadow) edge at 0 to the lit limb at 1.
-Colour ramp(double t) {
+Color Ramp(double t) {
     t = std::clamp(t, 0.0, 1.0);
-    return t < 0.55 ? mix(kDeep, kBody, t / 0.55) : mix(kBody, kGlow, (t - 0.55) / 0.45);
+    return t < 0.55 ? Mix(kDeep, kBody, t / 0.55) : Mix(kBody, kGlow, (t - 0.55) / 0.45);
 }
 
-double distanceTo(double x, double y, double cx, double cy, double r) {
+double DistanceTo(double x, double y, double cx, double cy, double r) {
     return std::hypot(x - cx, y - cy) - r;
 }
 
 struct CrescentPoint {
     bool inside;
-    Colour colour;
+    Color color;
 };
 
-CrescentPoint sample(double x, double y, double rimWidth) {
-    const double outer = distanceTo(x, y, kOuterX, kOuterY, kOuterR);
-    const double inner = distanceTo(x, y, kInnerX, kInnerY, kInnerR);
+CrescentPoint Sample(double x, double y, double rimWidth) {
+    const double outer = DistanceTo(x, y, kOuterX, kOuterY, kOuterR);
+    const double inner = DistanceTo(x, y, kInnerX, kInnerY, kInnerR);
     const double edge = std::max(outer, -inner);  // negative inside the crescent
     if (edge > 0.0) {
         return {false, {}};
@@ -48,57 +48,57 @@ CrescentPoint sample(double x, double y, double rimWidth) {
     // Brightest just inside the lit limb, warmer towards the shadow edge and the horns.
     const double across = inner / (inner - outer);
     const double lift = 0.12 * (0.5 - std::abs(y - 0.45));
-    return {true, ramp(std::pow(across, 0.8) + lift)};
+    return {true, Ramp(std::pow(across, 0.8) + lift)};
 }
 
 }  // namespace
 
-Raster crescentIcon(int size) {
+Raster CrescentIcon(int size) {
     Raster icon(size, size, {}, 0.0);
     // The edge stays about one pixel wide at small sizes and grows gently with larger ones.
     const double rimWidth = std::max(0.022, 0.9 / size);
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            Colour sum;
+            Color sum;
             int inside = 0;
             for (int sy = 0; sy < kSamples; ++sy) {
                 for (int sx = 0; sx < kSamples; ++sx) {
-                    const CrescentPoint p = sample((x + (sx + 0.5) / kSamples) / size,
+                    const CrescentPoint p = Sample((x + (sx + 0.5) / kSamples) / size,
                                                    (y + (sy + 0.5) / kSamples) / size, rimWidth);
                     if (p.inside) {
-                        sum = sum + p.colour;
+                        sum = sum + p.color;
                         ++inside;
                     }
                 }
             }
             if (inside > 0) {
-                icon.at(x, y) = sum * (1.0 / inside);
-                icon.alphaAt(x, y) = static_cast<double>(inside) / (kSamples * kSamples);
+                icon.At(x, y) = sum * (1.0 / inside);
+                icon.AlphaAt(x, y) = static_cast<double>(inside) / (kSamples * kSamples);
             }
         }
     }
     return icon;
 }
 
-IndexedImage indexedCrescentIcon(int size) {
+IndexedImage IndexedCrescentIcon(int size) {
     IndexedImage image;
     image.size = size;
     image.palette[0] = {};  // under the mask: transparent
     image.palette[1] = kRim;
-    for (int i = 0; i < kRampColours; ++i) {
-        image.palette[static_cast<std::size_t>(2 + i)] = ramp(i / (kRampColours - 1.0));
+    for (int i = 0; i < kRampColors; ++i) {
+        image.palette[static_cast<std::size_t>(2 + i)] = Ramp(i / (kRampColors - 1.0));
     }
 
-    const Raster smooth = crescentIcon(size);
+    const Raster smooth = CrescentIcon(size);
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            const bool opaque = smooth.alphaAt(x, y) >= 0.5;
+            const bool opaque = smooth.AlphaAt(x, y) >= 0.5;
             std::uint8_t best = 0;
             if (opaque) {
-                const Colour c = smooth.at(x, y);
+                const Color c = smooth.At(x, y);
                 double bestDistance = std::numeric_limits<double>::max();
                 for (std::size_t i = 1; i < image.palette.size(); ++i) {
-                    const Colour& p = image.palette[i];
+                    const Color& p = image.palette[i];
                     const double d = (c.r - p.r) * (c.r - p.r) * 0.30 +
                                      (c.g - p.g) * (c.g - p.g) * 0.59 +
                                      (c.b - p.b) * (c.b - p.b) * 0.11;

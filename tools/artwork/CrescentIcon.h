@@ -11,18 +11,18 @@
 namespace artwork {
 
 // A square picture of `size` pixels; alpha carries the crescent's coverage.
-Raster crescentIcon(int size);
+Raster CrescentIcon(int size);
 
 // A 16-colour picture: a palette index per pixel and an opacity mask.
 struct IndexedImage {
     int size = 0;
-    std::array<Colour, 16> palette{};
+    std::array<Color, 16> palette{};
     std::vector<std::uint8_t> indices;  // top row first
     std::vector<bool> opaque;           // top row first
 };
 
-// crescentIcon(size) reduced to the icon palette: pixels at least half covered become opaque
+// CrescentIcon(size) reduced to the icon palette: pixels at least half covered become opaque
 // and take the nearest palette colour; the rest become transparent (index 0, black).
-IndexedImage indexedCrescentIcon(int size);
+IndexedImage IndexedCrescentIcon(int size);
 
 }  // namespace artwork

@@ -8,37 +8,37 @@ constexpr std::uint32_t kDirectorySize = 6;
 constexpr std::uint32_t kEntrySize = 16;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 
-std::uint32_t paddedRow(std::uint32_t bits) {
+std::uint32_t PaddedRow(std::uint32_t bits) {
     return ((bits + 31u) / 32u) * 4u;
 }
 
-Bytes encodeImage(const IndexedImage& image) {
+Bytes EncodeImage(const IndexedImage& image) {
     const auto size = static_cast<std::uint32_t>(image.size);
-    const std::uint32_t colourRow = paddedRow(size * 4u);
-    const std::uint32_t maskRow = paddedRow(size);
+    const std::uint32_t colorRow = PaddedRow(size * 4u);
+    const std::uint32_t maskRow = PaddedRow(size);
 
     Bytes bytes;
-    putU32LE(bytes, kInfoHeaderSize);
-    putI32LE(bytes, image.size);
-    putI32LE(bytes, image.size * 2);  // the colour rows and the mask rows together
-    putU16LE(bytes, 1);
-    putU16LE(bytes, 4);
-    putU32LE(bytes, 0);
-    putU32LE(bytes, (colourRow + maskRow) * size);
-    putI32LE(bytes, 0);
-    putI32LE(bytes, 0);
-    putU32LE(bytes, 16);
-    putU32LE(bytes, 0);
-    for (const Colour& c : image.palette) {
-        bytes.push_back(toByte(c.b));
-        bytes.push_back(toByte(c.g));
-        bytes.push_back(toByte(c.r));
+    PutU32LE(bytes, kInfoHeaderSize);
+    PutI32LE(bytes, image.size);
+    PutI32LE(bytes, image.size * 2);  // the colour rows and the mask rows together
+    PutU16LE(bytes, 1);
+    PutU16LE(bytes, 4);
+    PutU32LE(bytes, 0);
+    PutU32LE(bytes, (colorRow + maskRow) * size);
+    PutI32LE(bytes, 0);
+    PutI32LE(bytes, 0);
+    PutU32LE(bytes, 16);
+    PutU32LE(bytes, 0);
+    for (const Color& c : image.palette) {
+        bytes.push_back(ToByte(c.b));
+        bytes.push_back(ToByte(c.g));
+        bytes.push_back(ToByte(c.r));
         bytes.push_back(0);
     }
 
     // Both the colour rows and the mask rows run from the bottom row up.
     for (int y = image.size - 1; y >= 0; --y) {
-        Bytes row(colourRow, 0);
+        Bytes row(colorRow, 0);
         for (int x = 0; x < image.size; ++x) {
             const auto index = image.indices[static_cast<std::size_t>(y * image.size + x)];
             row[static_cast<std::size_t>(x / 2)] |=
@@ -60,16 +60,16 @@ Bytes encodeImage(const IndexedImage& image) {
 
 }  // namespace
 
-Bytes encodeIco(const std::vector<IndexedImage>& images) {
+Bytes EncodeIco(const std::vector<IndexedImage>& images) {
     std::vector<Bytes> encoded;
     for (const IndexedImage& image : images) {
-        encoded.push_back(encodeImage(image));
+        encoded.push_back(EncodeImage(image));
     }
 
     Bytes bytes;
-    putU16LE(bytes, 0);  // reserved
-    putU16LE(bytes, 1);  // an icon, not a cursor
-    putU16LE(bytes, static_cast<std::uint16_t>(images.size()));
+    PutU16LE(bytes, 0);  // reserved
+    PutU16LE(bytes, 1);  // an icon, not a cursor
+    PutU16LE(bytes, static_cast<std::uint16_t>(images.size()));
     auto offset = static_cast<std::uint32_t>(kDirectorySize + kEntrySize * images.size());
     for (std::size_t i = 0; i < images.size(); ++i) {
         // A size of 256 is written as 0.
@@ -77,10 +77,10 @@ Bytes encodeIco(const std::vector<IndexedImage>& images) {
         bytes.push_back(static_cast<std::uint8_t>(images[i].size & 0xFF));
         bytes.push_back(16);  // colours
         bytes.push_back(0);
-        putU16LE(bytes, 1);  // planes
-        putU16LE(bytes, 4);  // bits per pixel
-        putU32LE(bytes, static_cast<std::uint32_t>(encoded[i].size()));
-        putU32LE(bytes, offset);
+        PutU16LE(bytes, 1);  // planes
+        PutU16LE(bytes, 4);  // bits per pixel
+        PutU32LE(bytes, static_cast<std::uint32_t>(encoded[i].size()));
+        PutU32LE(bytes, offset);
         offset += static_cast<std::uint32_t>(encoded[i].size());
     }
     for (const Bytes& image : encoded) {

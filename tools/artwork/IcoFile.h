@@ -9,6 +9,6 @@
 
 namespace artwork {
 
-Bytes encodeIco(const std::vector<IndexedImage>& images);
+Bytes EncodeIco(const std::vector<IndexedImage>& images);
 
 }  // namespace artwork

@@ -42,29 +42,29 @@ constexpr std::array kRayCraters{
     RayCrater{-0.68, 0.40, 0.015, 0.12, 0.80},
 };
 
-double smoothStep(double edge0, double edge1, double x) {
+double SmoothStep(double edge0, double edge1, double x) {
     const double t = std::clamp((x - edge0) / (edge1 - edge0), 0.0, 1.0);
     return t * t * (3.0 - 2.0 * t);
 }
 
 // 0 on highland, up to 1 on the darkest plain. The plains' shores are bent by noise so that
 // they wander like lava flows rather than drawn ellipses.
-double basinDarkness(double u, double v) {
-    const double wu = u + 0.16 * (fractalNoise(u * 3.0 + 7.0, v * 3.0, 3, 13u) - 0.5);
-    const double wv = v + 0.16 * (fractalNoise(u * 3.0, v * 3.0 + 5.0, 3, 14u) - 0.5);
-    const double wobble = fractalNoise(u * 13.0 + 11.0, v * 13.0 + 3.0, 4, 17u) - 0.5;
+double BasinDarkness(double u, double v) {
+    const double wu = u + 0.16 * (FractalNoise(u * 3.0 + 7.0, v * 3.0, 3, 13u) - 0.5);
+    const double wv = v + 0.16 * (FractalNoise(u * 3.0, v * 3.0 + 5.0, 3, 14u) - 0.5);
+    const double wobble = FractalNoise(u * 13.0 + 11.0, v * 13.0 + 3.0, 4, 17u) - 0.5;
     double dark = 0.0;
     for (const Basin& b : kBasins) {
         const double du = (wu - b.u) / b.ru;
         const double dv = (wv - b.v) / b.rv;
         const double d = std::sqrt(du * du + dv * dv) + wobble * 0.5;
-        dark = std::max(dark, b.depth * (1.0 - smoothStep(0.72, 1.05, d)));
+        dark = std::max(dark, b.depth * (1.0 - SmoothStep(0.72, 1.05, d)));
     }
     // Darker and lighter flows within the plains.
-    return dark * (0.80 + 0.35 * fractalNoise(u * 7.0 + 2.0, v * 7.0 + 9.0, 3, 19u));
+    return dark * (0.80 + 0.35 * FractalNoise(u * 7.0 + 2.0, v * 7.0 + 9.0, 3, 19u));
 }
 
-double rayBrightness(double u, double v) {
+double RayBrightness(double u, double v) {
     double light = 0.0;
     for (std::size_t i = 0; i < kRayCraters.size(); ++i) {
         const RayCrater& c = kRayCraters[i];
@@ -76,8 +76,8 @@ double rayBrightness(double u, double v) {
         // Noise on a circle of the angle, so the rays meet without a seam; they fade and
         // break up with distance.
         const double streak =
-            std::pow(valueNoise(std::cos(angle) * 24.0, std::sin(angle) * 24.0, seed), 3.0);
-        const double broken = 0.4 + 0.6 * valueNoise(d * 30.0, angle * 3.0, seed + 50);
+            std::pow(ValueNoise(std::cos(angle) * 24.0, std::sin(angle) * 24.0, seed), 3.0);
+        const double broken = 0.4 + 0.6 * ValueNoise(d * 30.0, angle * 3.0, seed + 50);
         const double rays = streak * broken * std::exp(-d / (c.reach * 0.5));
         const double halo = std::exp(-(d * d) / (c.radius * c.radius * 2.0));
         light += c.strength * (rays * 1.1 + halo * 0.8);
@@ -86,18 +86,18 @@ double rayBrightness(double u, double v) {
 }
 
 // One layer of craters on a lattice of the given spacing; adds height slope and brightness.
-void addCraters(double u, double v, double spacing, std::uint32_t seed, double plainFactor,
+void AddCraters(double u, double v, double spacing, std::uint32_t seed, double plainFactor,
                 SurfacePoint& point) {
     const int cellU = static_cast<int>(std::floor(u / spacing));
     const int cellV = static_cast<int>(std::floor(v / spacing));
     for (int j = cellV - 1; j <= cellV + 1; ++j) {
         for (int i = cellU - 1; i <= cellU + 1; ++i) {
-            if (hashUnit(i, j, seed) > 0.38) {
+            if (HashUnit(i, j, seed) > 0.38) {
                 continue;
             }
-            const double cu = (i + hashUnit(i, j, seed + 1)) * spacing;
-            const double cv = (j + hashUnit(i, j, seed + 2)) * spacing;
-            const double radius = spacing * (0.15 + 0.33 * std::pow(hashUnit(i, j, seed + 3), 2.0));
+            const double cu = (i + HashUnit(i, j, seed + 1)) * spacing;
+            const double cv = (j + HashUnit(i, j, seed + 2)) * spacing;
+            const double radius = spacing * (0.15 + 0.33 * std::pow(HashUnit(i, j, seed + 3), 2.0));
             const double du = u - cu;
             const double dv = v - cv;
             const double r = std::sqrt(du * du + dv * dv) / radius;
@@ -116,7 +116,7 @@ void addCraters(double u, double v, double spacing, std::uint32_t seed, double p
             point.slopeU += slope * du / (r * radius);
             point.slopeV += slope * dv / (r * radius);
             // Young craters keep a brighter rim.
-            const double fresh = hashUnit(i, j, seed + 4);
+            const double fresh = HashUnit(i, j, seed + 4);
             point.albedo += 0.05 * fresh * std::exp(-rimOffset * rimOffset) * plainFactor;
         }
     }
@@ -124,11 +124,11 @@ void addCraters(double u, double v, double spacing, std::uint32_t seed, double p
 
 }  // namespace
 
-SurfacePoint lunarSurface(double u, double v, double detail) {
+SurfacePoint LunarSurface(double u, double v, double detail) {
     SurfacePoint point;
-    const double dark = basinDarkness(u, v);
-    const double grain = fractalNoise(u * 14.0, v * 14.0, 5, 29u) - 0.5;
-    const double broad = fractalNoise(u * 3.0 + 4.0, v * 3.0 + 1.0, 2, 31u) - 0.5;
+    const double dark = BasinDarkness(u, v);
+    const double grain = FractalNoise(u * 14.0, v * 14.0, 5, 29u) - 0.5;
+    const double broad = FractalNoise(u * 3.0 + 4.0, v * 3.0 + 1.0, 2, 31u) - 0.5;
     const double highland = 0.84 + grain * 0.14 + broad * 0.12;
     const double plain = 0.51 + grain * 0.08;
     point.albedo = highland * (1.0 - dark) + plain * dark;
@@ -140,10 +140,10 @@ SurfacePoint lunarSurface(double u, double v, double detail) {
         if (spacing * 0.35 < detail) {
             break;
         }
-        addCraters(u, v, spacing, 1000u + layer * 17u, plainFactor, point);
+        AddCraters(u, v, spacing, 1000u + layer * 17u, plainFactor, point);
     }
 
-    point.albedo += rayBrightness(u, v) * 0.16;
+    point.albedo += RayBrightness(u, v) * 0.16;
     point.albedo = std::clamp(point.albedo, 0.05, 1.15);
     return point;
 }

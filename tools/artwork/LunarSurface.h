@@ -13,6 +13,6 @@ struct SurfacePoint {
 // (u, v) is the position on the disc as seen from the northern hemisphere, u to the right and
 // v up, in disc radii (u * u + v * v <= 1). `detail` is the size of one pixel in disc radii;
 // craters much smaller than that are left out so that they do not turn into noise.
-SurfacePoint lunarSurface(double u, double v, double detail);
+SurfacePoint LunarSurface(double u, double v, double detail);
 
 }  // namespace artwork

@@ -10,13 +10,13 @@ namespace artwork {
 namespace {
 
 constexpr int kSamples = 4;  // per pixel and axis
-constexpr Colour kSunColour{1.00, 0.97, 0.90};
-constexpr Colour kEarthColour{0.80, 0.88, 1.00};
-constexpr Colour kGroundTint{1.00, 0.985, 0.955};  // the lunar soil is faintly warm
+constexpr Color kSunColor{1.00, 0.97, 0.90};
+constexpr Color kEarthColor{0.80, 0.88, 1.00};
+constexpr Color kGroundTint{1.00, 0.985, 0.955};  // the lunar soil is faintly warm
 constexpr double kRelief = 0.9;  // how strongly the relief tilts the ground towards the light
 
 // How bright the ground at (u, v) looks, before its own brightness is applied.
-Colour illumination(double u, double v, const SurfacePoint& ground, const MoonLight& light) {
+Color Illumination(double u, double v, const SurfacePoint& ground, const MoonLight& light) {
     const double w = std::sqrt(std::max(0.0, 1.0 - u * u - v * v));
     double nx = u - kRelief * ground.slopeU * w;
     double ny = v - kRelief * ground.slopeV * w;
@@ -42,40 +42,40 @@ Colour illumination(double u, double v, const SurfacePoint& ground, const MoonLi
     lit *= dawn * dawn * (3.0 - 2.0 * dawn);
 
     const double rim = 0.80 + 0.20 * std::sqrt(w);
-    return kSunColour * lit + kEarthColour * (light.earthshine * rim);
+    return kSunColor * lit + kEarthColor * (light.earthshine * rim);
 }
 
 }  // namespace
 
-void paintMoon(Raster& target, double centreX, double centreY, double radius,
+void PaintMoon(Raster& target, double centerX, double centerY, double radius,
                const MoonLight& light) {
-    const int x0 = std::max(0, static_cast<int>(std::floor(centreX - radius)));
-    const int x1 = std::min(target.width() - 1, static_cast<int>(std::ceil(centreX + radius)));
-    const int y0 = std::max(0, static_cast<int>(std::floor(centreY - radius)));
-    const int y1 = std::min(target.height() - 1, static_cast<int>(std::ceil(centreY + radius)));
+    const int x0 = std::max(0, static_cast<int>(std::floor(centerX - radius)));
+    const int x1 = std::min(target.Width() - 1, static_cast<int>(std::ceil(centerX + radius)));
+    const int y0 = std::max(0, static_cast<int>(std::floor(centerY - radius)));
+    const int y1 = std::min(target.Height() - 1, static_cast<int>(std::ceil(centerY + radius)));
     const double detail = 1.0 / radius;
 
     for (int y = y0; y <= y1; ++y) {
         for (int x = x0; x <= x1; ++x) {
-            Colour sum;
+            Color sum;
             int inside = 0;
             for (int sy = 0; sy < kSamples; ++sy) {
                 for (int sx = 0; sx < kSamples; ++sx) {
                     const double px = x + (sx + 0.5) / kSamples;
                     const double py = y + (sy + 0.5) / kSamples;
-                    const double u = (px - centreX) / radius;
-                    const double v = (centreY - py) / radius;
+                    const double u = (px - centerX) / radius;
+                    const double v = (centerY - py) / radius;
                     if (u * u + v * v > 1.0) {
                         continue;
                     }
-                    const SurfacePoint ground = lunarSurface(u, v, detail);
-                    sum = sum + illumination(u, v, ground, light) * kGroundTint * ground.albedo;
+                    const SurfacePoint ground = LunarSurface(u, v, detail);
+                    sum = sum + Illumination(u, v, ground, light) * kGroundTint * ground.albedo;
                     ++inside;
                 }
             }
             if (inside > 0) {
                 const double coverage = static_cast<double>(inside) / (kSamples * kSamples);
-                target.blend(x, y, sum * (1.0 / inside), coverage);
+                target.Blend(x, y, sum * (1.0 / inside), coverage);
             }
         }
     }

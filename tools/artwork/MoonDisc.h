@@ -20,7 +20,7 @@ struct MoonLight {
 
 // Paints a disc of `radius` pixels centred on (centreX, centreY) (pixel centres lie at
 // integer + 0.5) over what the picture holds; pixels the disc does not touch are left alone.
-void paintMoon(Raster& target, double centreX, double centreY, double radius,
+void PaintMoon(Raster& target, double centerX, double centerY, double radius,
                const MoonLight& light);
 
 }  // namespace artwork

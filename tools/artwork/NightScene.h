@@ -9,6 +9,6 @@ namespace artwork {
 constexpr int kNightWidth = 400;
 constexpr int kNightHeight = 420;
 
-Raster nightScene();
+Raster NightScene();
 
 }  // namespace artwork

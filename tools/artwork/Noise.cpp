@@ -4,7 +4,7 @@
 
 namespace artwork {
 
-std::uint32_t hashPoint(int x, int y, std::uint32_t seed) {
+std::uint32_t HashPoint(int x, int y, std::uint32_t seed) {
     std::uint32_t h = seed * 0x9E3779B9u;
     h ^= static_cast<std::uint32_t>(x) * 0x85EBCA6Bu;
     h = (h << 13) | (h >> 19);
@@ -17,37 +17,37 @@ std::uint32_t hashPoint(int x, int y, std::uint32_t seed) {
     return h;
 }
 
-double hashUnit(int x, int y, std::uint32_t seed) {
-    return static_cast<double>(hashPoint(x, y, seed)) / 4294967296.0;
+double HashUnit(int x, int y, std::uint32_t seed) {
+    return static_cast<double>(HashPoint(x, y, seed)) / 4294967296.0;
 }
 
 namespace {
 
-double smooth(double t) {
+double Smooth(double t) {
     return t * t * (3.0 - 2.0 * t);
 }
 
 }  // namespace
 
-double valueNoise(double x, double y, std::uint32_t seed) {
+double ValueNoise(double x, double y, std::uint32_t seed) {
     const double fx = std::floor(x);
     const double fy = std::floor(y);
     const int ix = static_cast<int>(fx);
     const int iy = static_cast<int>(fy);
-    const double tx = smooth(x - fx);
-    const double ty = smooth(y - fy);
-    const double top = hashUnit(ix, iy, seed) * (1.0 - tx) + hashUnit(ix + 1, iy, seed) * tx;
+    const double tx = Smooth(x - fx);
+    const double ty = Smooth(y - fy);
+    const double top = HashUnit(ix, iy, seed) * (1.0 - tx) + HashUnit(ix + 1, iy, seed) * tx;
     const double bottom =
-        hashUnit(ix, iy + 1, seed) * (1.0 - tx) + hashUnit(ix + 1, iy + 1, seed) * tx;
+        HashUnit(ix, iy + 1, seed) * (1.0 - tx) + HashUnit(ix + 1, iy + 1, seed) * tx;
     return top * (1.0 - ty) + bottom * ty;
 }
 
-double fractalNoise(double x, double y, int octaves, std::uint32_t seed) {
+double FractalNoise(double x, double y, int octaves, std::uint32_t seed) {
     double sum = 0.0;
     double weight = 1.0;
     double total = 0.0;
     for (int octave = 0; octave < octaves; ++octave) {
-        sum += valueNoise(x, y, seed + static_cast<std::uint32_t>(octave) * 101u) * weight;
+        sum += ValueNoise(x, y, seed + static_cast<std::uint32_t>(octave) * 101u) * weight;
         total += weight;
         x *= 2.0;
         y *= 2.0;

@@ -7,16 +7,16 @@
 namespace artwork {
 
 // A well-mixed 32-bit hash of a lattice point and a seed.
-std::uint32_t hashPoint(int x, int y, std::uint32_t seed);
+std::uint32_t HashPoint(int x, int y, std::uint32_t seed);
 
-// hashPoint mapped to [0, 1).
-double hashUnit(int x, int y, std::uint32_t seed);
+// HashPoint mapped to [0, 1).
+double HashUnit(int x, int y, std::uint32_t seed);
 
 // Smoothly interpolated lattice noise in [0, 1].
-double valueNoise(double x, double y, std::uint32_t seed);
+double ValueNoise(double x, double y, std::uint32_t seed);
 
-// Sum of `octaves` layers of valueNoise, each at twice the frequency and half the weight of
+// Sum of `octaves` layers of ValueNoise, each at twice the frequency and half the weight of
 // the one before; normalised to [0, 1].
-double fractalNoise(double x, double y, int octaves, std::uint32_t seed);
+double FractalNoise(double x, double y, int octaves, std::uint32_t seed);
 
 }  // namespace artwork

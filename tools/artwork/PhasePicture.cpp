@@ -22,11 +22,11 @@ constexpr std::array<MoonLight, 4> kLights{
 
 }  // namespace
 
-Raster phasePicture(int kind, Hemisphere hemisphere) {
+Raster PhasePicture(int kind, Hemisphere hemisphere) {
     Raster north(kPhasePictureSize, kPhasePictureSize);
-    const double centre = kPhasePictureSize / 2.0;
-    paintMoon(north, centre, centre, kDiscRadius, kLights.at(static_cast<std::size_t>(kind)));
-    return hemisphere == Hemisphere::North ? north : north.rotated180();
+    const double center = kPhasePictureSize / 2.0;
+    PaintMoon(north, center, center, kDiscRadius, kLights.at(static_cast<std::size_t>(kind)));
+    return hemisphere == Hemisphere::kNorth ? north : north.Rotated180();
 }
 
 }  // namespace artwork

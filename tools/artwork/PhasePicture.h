@@ -6,12 +6,12 @@
 
 namespace artwork {
 
-enum class Hemisphere { North, South };
+enum class Hemisphere { kNorth, kSouth };
 
 constexpr int kPhasePictureSize = 120;
 
 // kind, 0 to 3: 0 new moon, 1 first quarter, 2 full moon, 3 last quarter. The southern picture
 // is exactly the northern one turned through 180 degrees.
-Raster phasePicture(int kind, Hemisphere hemisphere);
+Raster PhasePicture(int kind, Hemisphere hemisphere);
 
 }  // namespace artwork

@@ -5,27 +5,27 @@
 
 namespace artwork {
 
-std::uint8_t toByte(double value) {
+std::uint8_t ToByte(double value) {
     return static_cast<std::uint8_t>(std::lround(std::clamp(value, 0.0, 1.0) * 255.0));
 }
 
-Raster::Raster(int width, int height, Colour fill, double alpha)
-    : m_width(width),
-      m_height(height),
-      m_colours(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill),
-      m_alpha(m_colours.size(), alpha) {}
+Raster::Raster(int width, int height, Color fill, double alpha)
+    : width_(width),
+      height_(height),
+      colors_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill),
+      alpha_(colors_.size(), alpha) {}
 
-void Raster::blend(int x, int y, Colour colour, double opacity) {
-    Colour& pixel = at(x, y);
-    pixel = mix(pixel, colour, std::clamp(opacity, 0.0, 1.0));
+void Raster::Blend(int x, int y, Color color, double opacity) {
+    Color& pixel = At(x, y);
+    pixel = Mix(pixel, color, std::clamp(opacity, 0.0, 1.0));
 }
 
-Raster Raster::rotated180() const {
-    Raster turned(m_width, m_height);
-    for (int y = 0; y < m_height; ++y) {
-        for (int x = 0; x < m_width; ++x) {
-            turned.at(x, y) = at(m_width - 1 - x, m_height - 1 - y);
-            turned.alphaAt(x, y) = alphaAt(m_width - 1 - x, m_height - 1 - y);
+Raster Raster::Rotated180() const {
+    Raster turned(width_, height_);
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            turned.At(x, y) = At(width_ - 1 - x, height_ - 1 - y);
+            turned.AlphaAt(x, y) = AlphaAt(width_ - 1 - x, height_ - 1 - y);
         }
     }
     return turned;

@@ -1,4 +1,5 @@
 // tidewell-artwork: draws the programs' pictures and icons at build time.
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,5 +8,11 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return artwork::runArtworkCommand(args, std::cerr);
+    try {
+        return artwork::RunArtworkCommand(args, std::cerr);
+    } catch (const std::exception& error) {
+        // Out of memory, or zlib refusing: no picture is written.
+        std::cerr << "tidewell-artwork: " << error.what() << "\n";
+        return 1;
+    }
 }

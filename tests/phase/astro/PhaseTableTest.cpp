@@ -8,7 +8,7 @@
 #include <string>
 #include <tuple>
 
-#include "phase/astro/PhaseStrip.h"
+#include "phase/strip/PhaseStrip.h"
 #include "platform/clock/SystemTime.h"
 #include "tests/phase/TestClock.h"
 
@@ -128,8 +128,8 @@ TEST(BuildPhaseTable, KeepsItsPropertiesOverTheCenturies) {
             for (int32_t n = 1; n < kPhaseRows; ++n) {
                 EXPECT_LT(key(rows[n - 1]), key(rows[n])) << name << " row " << n;
             }
-            EXPECT_LE(FirstRowNotBefore(rows, today.wYear, today.wMonth, today.wDay),
-                      kLastStripStart)
+            EXPECT_LE(strip::FirstRowNotBefore(rows, today.wYear, today.wMonth, today.wDay),
+                      kPhaseRows - strip::kCells)
                 << name << " " << today.wYear << "-" << today.wMonth << "-" << today.wDay;
         }
     }

@@ -19,11 +19,14 @@ struct Outcome {
 };
 
 // Runs the command with every argument "OUT" replaced by the file out in dir.
-Outcome run(std::vector<std::string> args, const QTemporaryDir& dir) {
-    for (std::string& arg : args)
-        if (arg == "OUT") arg = dir.filePath("out").toStdString();
+Outcome RunCommand(std::vector<std::string> args, const QTemporaryDir& dir) {
+    for (std::string& arg : args) {
+        if (arg == "OUT") {
+            arg = dir.filePath("out").toStdString();
+        }
+    }
     std::ostringstream errors;
-    const int status = runArtworkCommand(args, errors);
+    const int status = RunArtworkCommand(args, errors);
     return {status, errors.str()};
 }
 
@@ -32,7 +35,7 @@ TEST(ArtworkCommand, WritesEachKindReadableWithNothingLeftBeside) {
         std::vector<std::string> args;
         const char* format;
         QSize size;
-        int pixelsPerMetre;  // 0: not checked
+        int pixelsPerMeter;  // 0: not checked
     } cases[] = {
         {{"moon", "3", "south", "OUT"}, "BMP", {120, 120}, 2835},
         {{"icon", "OUT"}, "ICO", {32, 32}, 0},
@@ -42,13 +45,13 @@ TEST(ArtworkCommand, WritesEachKindReadableWithNothingLeftBeside) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0]);
         QTemporaryDir dir;
-        const Outcome outcome = run(c.args, dir);
+        const Outcome outcome = RunCommand(c.args, dir);
         EXPECT_EQ(outcome.status, 0);
         EXPECT_EQ(outcome.errors, "");
         const QImage image(dir.filePath("out"), c.format);
         EXPECT_EQ(image.size(), c.size);
-        if (c.pixelsPerMetre != 0) {
-            EXPECT_NEAR(image.dotsPerMeterX(), c.pixelsPerMetre, 1);
+        if (c.pixelsPerMeter != 0) {
+            EXPECT_NEAR(image.dotsPerMeterX(), c.pixelsPerMeter, 1);
         }
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"out"}));
     }
@@ -69,7 +72,7 @@ TEST(ArtworkCommand, RefusesAWrongCommandLineWith2AndUsage) {
     for (const auto& [args, says] : cases) {
         SCOPED_TRACE(says);
         QTemporaryDir dir;
-        const Outcome outcome = run(args, dir);
+        const Outcome outcome = RunCommand(args, dir);
         EXPECT_EQ(outcome.status, 2);
         EXPECT_NE(outcome.errors.find(says), std::string::npos) << outcome.errors;
         EXPECT_NE(outcome.errors.find("usage:"), std::string::npos) << outcome.errors;
@@ -79,13 +82,14 @@ TEST(ArtworkCommand, RefusesAWrongCommandLineWith2AndUsage) {
 
 TEST(ArtworkCommand, ReportsAnUnwritableOutputAndLeavesNoPartialFile) {
     QTemporaryDir dir;
-    Outcome outcome = run({"night", dir.filePath("no/such/folder/out.bmp").toStdString()}, dir);
+    Outcome outcome =
+        RunCommand({"night", dir.filePath("no/such/folder/out.bmp").toStdString()}, dir);
     EXPECT_EQ(outcome.status, 1);
     EXPECT_NE(outcome.errors.find("cannot create"), std::string::npos) << outcome.errors;
 
     // A folder where the file should go: the partial file is written, the rename fails.
     ASSERT_TRUE(QDir(dir.path()).mkdir("taken"));
-    outcome = run({"icon", dir.filePath("taken").toStdString()}, dir);
+    outcome = RunCommand({"icon", dir.filePath("taken").toStdString()}, dir);
     EXPECT_EQ(outcome.status, 1);
     EXPECT_NE(outcome.errors.find("cannot rename"), std::string::npos) << outcome.errors;
     EXPECT_FALSE(QFile::exists(dir.filePath("taken.part")));

@@ -14,35 +14,35 @@
 
 namespace artwork::test {
 
-inline std::uint32_t readU32(const Bytes& b, std::size_t at) {
+inline std::uint32_t ReadU32(const Bytes& b, std::size_t at) {
     return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
 }
 
-inline std::uint16_t readU16(const Bytes& b, std::size_t at) {
+inline std::uint16_t ReadU16(const Bytes& b, std::size_t at) {
     return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
 }
 
-inline QImage decode(const Bytes& bytes, const char* format) {
+inline QImage Decode(const Bytes& bytes, const char* format) {
     return QImage::fromData(bytes.data(), static_cast<int>(bytes.size()), format);
 }
 
 // The colour the file writers make of a raster pixel.
-inline QColor expectedColour(const Raster& raster, int x, int y) {
-    const Colour& c = raster.at(x, y);
-    return QColor(toByte(c.r), toByte(c.g), toByte(c.b));
+inline QColor ExpectedColor(const Raster& raster, int x, int y) {
+    const Color& c = raster.At(x, y);
+    return QColor(ToByte(c.r), ToByte(c.g), ToByte(c.b));
 }
 
 // The picture, of the given size, written as an uncompressed 24-bit bitmap with the 54 bytes
 // of headers, bottom-up, at the given resolution; Qt's reader follows the headers and must
 // give back every pixel where it was drawn.
-inline void expectBmp24(const Raster& picture, std::uint32_t pixelsPerMetre, QSize size) {
-    ASSERT_EQ(QSize(picture.width(), picture.height()), size);
-    const Bytes b = encodeBmp24(picture, static_cast<std::int32_t>(pixelsPerMetre));
+inline void ExpectBmp24(const Raster& picture, std::uint32_t pixelsPerMeter, QSize size) {
+    ASSERT_EQ(QSize(picture.Width(), picture.Height()), size);
+    const Bytes b = EncodeBmp24(picture, static_cast<std::int32_t>(pixelsPerMeter));
     const std::uint32_t w = static_cast<std::uint32_t>(size.width());
     const std::uint32_t h = static_cast<std::uint32_t>(size.height());
     const std::uint32_t pixelBytes = (w * 3 + 3) / 4 * 4 * h;
     ASSERT_EQ(b.size(), 54 + pixelBytes);
-    EXPECT_EQ(readU16(b, 0), 'B' | 'M' << 8);
+    EXPECT_EQ(ReadU16(b, 0), 'B' | 'M' << 8);
     const struct {
         std::size_t at;
         std::uint32_t value;
@@ -56,15 +56,19 @@ inline void expectBmp24(const Raster& picture, std::uint32_t pixelsPerMetre, QSi
         {26, 1 | 24 << 16, "planes, bits"},
         {30, 0, "compression"},
         {34, pixelBytes, "image size"},
-        {38, pixelsPerMetre, "x dpm"},
-        {42, pixelsPerMetre, "y dpm"},
+        {38, pixelsPerMeter, "x dpm"},
+        {42, pixelsPerMeter, "y dpm"},
     };
-    for (const auto& f : fields) EXPECT_EQ(readU32(b, f.at), f.value) << f.field;
-    const QImage image = decode(b, "BMP");
+    for (const auto& f : fields) {
+        EXPECT_EQ(ReadU32(b, f.at), f.value) << f.field;
+    }
+    const QImage image = Decode(b, "BMP");
     ASSERT_EQ(image.size(), size);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            ASSERT_EQ(image.pixelColor(x, y), expectedColour(picture, x, y)) << x << "," << y;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            ASSERT_EQ(image.pixelColor(x, y), ExpectedColor(picture, x, y)) << x << "," << y;
+        }
+    }
 }
 
 }  // namespace artwork::test

@@ -7,21 +7,21 @@
 namespace artwork {
 namespace {
 
-TEST(NightScene, Is400By420Uncompressed24BitBottomUpAt7874PixelsPerMetre) {
-    test::expectBmp24(nightScene(), 7874, QSize(400, 420));
+TEST(NightScene, Is400By420Uncompressed24BitBottomUpAt7874PixelsPerMeter) {
+    test::ExpectBmp24(NightScene(), 7874, QSize(400, 420));
 }
 
 TEST(NightScene, IsADarkBlueNightSkyWithABrightMoon) {
-    const QImage image = test::decode(encodeBmp24(nightScene(), 7874), "BMP");
+    const QImage image = test::Decode(EncodeBmp24(NightScene(), 7874), "BMP");
     int brightest = 0;
     QPoint where;
     long blueOverRed = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            const int grey = (c.red() + c.green() + c.blue()) / 3;
-            if (grey > brightest) {
-                brightest = grey;
+            const int gray = (c.red() + c.green() + c.blue()) / 3;
+            if (gray > brightest) {
+                brightest = gray;
                 where = {x, y};
             }
             blueOverRed += c.blue() > c.red() ? 1 : 0;
