@@ -39,9 +39,7 @@ int main(int argc, char** argv) {
     // A moment whose strip is full: four pictures with their texts.
     const auto instant =
         std::chrono::sys_days(std::chrono::year(2024) / 2 / 10) + std::chrono::hours(12);
-    platform::SetClock([instant] {
-        return std::chrono::time_point_cast<std::chrono::system_clock::duration>(instant);
-    });
+    platform::SetClock([instant] { return instant; });
 
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);

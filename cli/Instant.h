@@ -8,8 +8,7 @@
 
 namespace cli {
 
-// The years accepted. The clock counts nanoseconds since 1970 in 64 bits, which reaches from
-// 1678 to 2262; these whole centuries lie safely inside.
+// The years accepted.
 inline constexpr int kFirstYear = 1700;
 inline constexpr int kLastYear = 2200;
 

@@ -1,27 +1,18 @@
 #include "cli/KnownZone.h"
 
-#include <QByteArray>
-#include <QTimeZone>
-#include <fstream>
+#include "platform/clock/ZoneSource.h"
 
 namespace cli {
-namespace {
-
-constexpr const char* kZoneInfo = "/usr/share/zoneinfo/";
-
-// A zone file of the database, which starts with the magic "TZif". Names that climb out of
-// the database's folder are refused before anything is opened.
-bool IsZoneFile(const std::string& name) {
-    if (name.empty() || name[0] == '/' || name.find("..") != std::string::npos) return false;
-    std::ifstream file(kZoneInfo + name, std::ios::binary);
-    char magic[4] = {};
-    return file.read(magic, sizeof magic) && std::string(magic, sizeof magic) == "TZif";
-}
-
-}  // namespace
 
 bool IsKnownZone(const std::string& name) {
-    return IsZoneFile(name) || QTimeZone::isTimeZoneIdAvailable(QByteArray::fromStdString(name));
+    return platform::IsZoneName(name);
+}
+
+std::string UnknownZoneProblem(const std::string& name) {
+    return "unknown time zone '" + name +
+           "': --zone takes a name of the time-zone database such as Europe/Berlin; fixed "
+           "offsets are Etc/UTC and Etc/GMT-14 to Etc/GMT+12, signed as in TZ (Etc/GMT-5 "
+           "is 5 hours east of UT)";
 }
 
 }  // namespace cli

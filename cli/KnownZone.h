@@ -1,6 +1,7 @@
-// Whether a name given to --zone names a zone: one of the installed time-zone database, or one
-// of the fixed-offset names Qt knows ("UTC", "UTC+05:00"). Rule strings and stray words, which
-// the C library would quietly read as Universal Time, are not names.
+// Whether a name given to --zone names a zone: a zone file of the installed time-zone database
+// (in TZDIR when that is set). Paths, rule strings and stray words are not names: the C library
+// would read "UTC+05:00" as a rule five hours west of UT, where the eye reads it east, and a
+// stray word as Universal Time.
 #pragma once
 
 #include <string>
@@ -8,5 +9,8 @@
 namespace cli {
 
 bool IsKnownZone(const std::string& name);
+
+// The one-line refusal of a name that is not one, naming the database's fixed zones.
+std::string UnknownZoneProblem(const std::string& name);
 
 }  // namespace cli

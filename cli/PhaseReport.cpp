@@ -1,5 +1,7 @@
 #include "cli/PhaseReport.h"
 
+#include <QByteArray>
+#include <QString>
 #include <chrono>
 #include <cstdio>
 
@@ -25,9 +27,12 @@ const char* StatusName(DWORD status) {
     }
 }
 
+// The text as a JSON string. Bytes that do not form UTF-8 (TZ may hold any) become U+FFFD, so
+// that the output stays valid JSON.
 std::string JsonString(const std::string& text) {
+    const std::string utf8 = QString::fromUtf8(QByteArray::fromStdString(text)).toStdString();
     std::string quoted = "\"";
-    for (const char c : text) {
+    for (const char c : utf8) {
         if (c == '"' || c == '\\') {
             quoted += '\\';
             quoted += c;

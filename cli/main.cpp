@@ -39,12 +39,12 @@ int main(int argc, char** argv) {
 
     if (options->zone) {
         if (!cli::IsKnownZone(*options->zone))
-            return Refuse("unknown time zone '" + *options->zone + "'");
+            return Refuse(cli::UnknownZoneProblem(*options->zone));
         setenv("TZ", options->zone->c_str(), 1);
         tzset();
     }
     if (options->at) {
-        const std::chrono::system_clock::time_point at = *options->at;
+        const platform::ClockInstant at{*options->at};
         platform::SetClock([at] { return at; });
     }
 

@@ -1,5 +1,7 @@
 #include "platform/clock/Clock.h"
 
+#include <time.h>
+
 #include <mutex>
 #include <utility>
 
@@ -10,6 +12,15 @@ namespace {
 std::mutex& SourceMutex() {
     static std::mutex mutex;
     return mutex;
+}
+
+// The system clock read as seconds and nanoseconds, so that a clock set outside the years
+// that the standard clock's nanosecond count holds is read as it stands.
+ClockInstant SystemNow() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    using namespace std::chrono;
+    return ClockInstant{seconds{now.tv_sec} + floor<milliseconds>(nanoseconds{now.tv_nsec})};
 }
 
 ClockSource& Source() {
@@ -24,14 +35,14 @@ void SetClock(ClockSource source) {
     Source() = std::move(source);
 }
 
-std::chrono::system_clock::time_point ClockNow() {
+ClockInstant ClockNow() {
     ClockSource replaced;
     {
         std::lock_guard lock(SourceMutex());
         if (Source()) replaced = Source();
     }
     // Called outside the lock, so that a source may itself read the clock's other users.
-    return replaced ? replaced() : std::chrono::system_clock::now();
+    return replaced ? replaced() : SystemNow();
 }
 
 }  // namespace platform

@@ -10,8 +10,7 @@
 namespace {
 
 std::int64_t NowMsecs() {
-    using namespace std::chrono;
-    return floor<milliseconds>(platform::ClockNow().time_since_epoch()).count();
+    return platform::ClockNow().time_since_epoch().count();
 }
 
 }  // namespace

@@ -40,5 +40,11 @@ void GetLocalTime(SYSTEMTIME* time);
 // that year's changes in relative form (wYear 0, wDay 5 for the last such weekday), wHour the
 // wall-clock hour at which the change happens. UNKNOWN when they do not: Bias is then the whole
 // offset in force and the dates are empty. INVALID when the zone cannot be read: all zero.
-// Winter time that the zone database keeps as a negative saving counts as standard time.
+// Time that the zone database keeps as daylight time below its standard time (a negative
+// saving: Irish winter, Moroccan Ramadan) counts as standard time, the time next to it as
+// daylight time. In every case Bias, with DaylightBias in daylight time, gives the offset in
+// force at the instant. A year with more changes than one start and one return, or with a
+// change of standard time, has more than the two dates can hold: they then bound the daylight
+// time in force, or else the next in the year, or else the year's last; a bound outside the
+// year is the year's last start or first return. An empty date (month 0) means none.
 DWORD GetTimeZoneInformation(TIME_ZONE_INFORMATION* info);

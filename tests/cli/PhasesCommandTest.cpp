@@ -1,11 +1,13 @@
 // The tidewell-phases program as a user runs it.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QStringList>
+#include <filesystem>
 #include <string>
 
 #include "tidewell/Version.h"
@@ -18,17 +20,30 @@ struct Outcome {
     QString err;
 };
 
-// Runs the program with TZ set as given and returns what it said.
-Outcome RunPhases(const QStringList& arguments, const char* tz = "Europe/London") {
+// Runs the program (or a command that starts it) with TZ set as given, or unset for nullptr,
+// and the other variables given, and returns what it said.
+Outcome RunProgram(const QString& program, const QStringList& arguments, const char* tz,
+                   const QStringList& variables = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TZ", tz);
+    if (tz != nullptr) {
+        environment.insert("TZ", tz);
+    } else {
+        environment.remove("TZ");
+    }
+    for (const QString& variable : variables) {
+        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+    }
     process.setProcessEnvironment(environment);
-    process.start(TIDEWELL_PHASES, arguments);
+    process.start(program, arguments);
     EXPECT_TRUE(process.waitForFinished(10000)) << "tidewell-phases did not end";
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+Outcome RunPhases(const QStringList& arguments, const char* tz = "Europe/London") {
+    return RunProgram(TIDEWELL_PHASES, arguments, tz);
 }
 
 TEST(PhasesCommand, RefusesBadArgumentsWithOneLineNamingTheProblemAndStatusTwo) {
@@ -39,6 +54,10 @@ TEST(PhasesCommand, RefusesBadArgumentsWithOneLineNamingTheProblemAndStatusTwo) 
         {{"--at", "garbage"}, "invalid instant 'garbage': expected"},
         {{"--zone", "Nowhere/Bogus"}, "unknown time zone 'Nowhere/Bogus'"},
         {{"--zone", "../../../etc/passwd"}, "unknown time zone"},
+        // Read east of UT by the eye and west by TZ: not a name, whichever way it is meant.
+        {{"--zone", "UTC+05:00"},
+         "unknown time zone 'UTC+05:00': --zone takes a name of the time-zone database"},
+        {{"--zone", "/usr/share/zoneinfo/Europe/Berlin"}, "unknown time zone"},
         {{"--frobnicate"}, "unknown option --frobnicate"},
         {{"-x"}, "unknown option -x"},
         {{"--json=yes"}, "option --json takes no value"},
@@ -112,6 +131,101 @@ TEST(PhasesCommand, StatusAndZoneFollowTzUnlessZoneIsGiven) {
         const QJsonDocument json = QJsonDocument::fromJson(run.out.toUtf8());
         EXPECT_EQ(json["zone"].toString().toStdString(), c.zone);
         EXPECT_EQ(json["status"].toString().toStdString(), c.status);
+    }
+}
+
+// TZ in the forms the C library reads gives the rows of the zone it stands for: a zone file's
+// path with or without the colon, a POSIX rule (offsets west of UT), the machine's own zone
+// file by its path.
+TEST(PhasesCommand, EveryFormOfTzGivesTheRowsOfItsZone) {
+    const struct {
+        const char* tz;
+        QStringList same;  // the arguments that give the same rows
+        const char* sameTz;
+    } cases[] = {
+        {"/usr/share/zoneinfo/Europe/Berlin", {"--zone", "Europe/Berlin"}, "UTC"},
+        {":/usr/share/zoneinfo/America/New_York", {"--zone", "America/New_York"}, "UTC"},
+        {"UTC+05:00", {"--zone", "Etc/GMT+5"}, "UTC"},
+        {"UTC-3", {"--zone", "Etc/GMT-3"}, "UTC"},
+        {"<+0530>-5:30", {"--zone", "Asia/Kolkata"}, "UTC"},
+        {"/etc/localtime", {}, nullptr},
+        {":/etc/localtime", {}, nullptr},
+    };
+    for (const char* at : {"2009-01-20T12:00:00Z", "2009-07-20T12:00:00Z"}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string("TZ=") + c.tz + " at " + at);
+            const Outcome form = RunPhases({"--at", at}, c.tz);
+            const Outcome same = RunPhases(QStringList{"--at", at} + c.same, c.sameTz);
+            ASSERT_EQ(form.exitCode, 0) << form.err.toStdString();
+            EXPECT_EQ(form.out.toStdString(), same.out.toStdString());
+            EXPECT_FALSE(form.out.isEmpty());
+        }
+    }
+}
+
+// A machine whose /etc/localtime is a copy of a zone (not a link) and whose /etc/timezone is
+// stale, named another zone: with TZ unset, or naming /etc/localtime, the rows are those of
+// the zone the copy holds, as the C library reads it. The machine is made in a private mount
+// namespace, where /etc is a copy of the real one; the real /etc stays as it is.
+TEST(PhasesCommand, AMachineZoneFileThatIsACopyGivesTheRowsOfItsZone) {
+    // Root needs no user namespace of its own. (Inside a chroot neither is allowed.)
+    const QString namespaces = geteuid() == 0 ? "-m" : "-rm";
+    if (RunProgram("unshare", {namespaces, "true"}, nullptr).exitCode != 0) {
+        GTEST_SKIP() << "no private mount namespace here (unshare " << namespaces.toStdString()
+                     << ")";
+    }
+    const char* script = R"sh(
+        etc=${TW_SANDBOX:?}/etc && mkdir -p "$etc" || exit 3
+        mount --bind /etc "$etc" && mount -t tmpfs tmpfs /etc || exit 3
+        cp -a "$etc"/. /etc/ 2>/dev/null
+        rm -f /etc/localtime && cp /usr/share/zoneinfo/Europe/Berlin /etc/localtime || exit 3
+        echo America/New_York >/etc/timezone
+        if [ "$1" = unset ]; then unset TZ; else export TZ="$1"; fi
+        shift
+        exec "$0" "$@")sh";
+    const QStringList at{"--at", "2009-07-20T12:00:00Z"};
+    const Outcome berlin = RunPhases(at + QStringList{"--zone", "Europe/Berlin"}, "UTC");
+    for (const char* tz : {"unset", "/etc/localtime", ":/etc/localtime"}) {
+        SCOPED_TRACE(tz);
+        const QStringList command{namespaces, "sh", "-c", script, TIDEWELL_PHASES, tz};
+        const Outcome text = RunProgram("unshare", command + at, "UTC");
+        ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
+        EXPECT_EQ(text.out.toStdString(), berlin.out.toStdString());
+        const Outcome json = RunProgram("unshare", command + at + QStringList{"--json"}, "UTC");
+        EXPECT_EQ(QJsonDocument::fromJson(json.out.toUtf8())["zone"].toString(), "/etc/localtime");
+    }
+}
+
+// TZ may hold any bytes; the JSON output names the zone in valid UTF-8 all the same.
+TEST(PhasesCommand, JsonStaysValidForATzThatIsNotUtf8) {
+    const Outcome run = RunProgram(
+        "/bin/sh", {"-c", R"sh(TZ="$(printf 'Z\377\376one')" exec "$0" --json)sh", TIDEWELL_PHASES},
+        nullptr);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(run.out.toUtf8(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
+    EXPECT_EQ(json["zone"].toString(), QString::fromUtf8("Z\uFFFD\uFFFDone"));
+}
+
+// The system clock set outside the years that a count of nanoseconds since 1970 holds (a
+// wrong real-time clock): the table is that of the clock's date, not of a date wrapped round.
+TEST(PhasesCommand, FollowsASystemClockOfAnyYear) {
+    std::string library;
+    for (const char* folder :
+         {"/usr/lib/x86_64-linux-gnu", "/usr/lib/aarch64-linux-gnu", "/usr/lib"}) {
+        const std::string path = std::string(folder) + "/faketime/libfaketime.so.1";
+        if (std::filesystem::exists(path)) library = path;
+    }
+    ASSERT_FALSE(library.empty()) << "libfaketime is not installed";
+    for (const char* year : {"1600", "2300", "9999"}) {
+        const Outcome run = RunProgram(TIDEWELL_PHASES, {"--json"}, "UTC",
+                                       {"LD_PRELOAD=" + QString::fromStdString(library),
+                                        QString("FAKETIME=@%1-06-15 12:00:00").arg(year)});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QJsonDocument json = QJsonDocument::fromJson(run.out.toUtf8());
+        EXPECT_EQ(json["now"].toString(), QString("%1-06-15T12:00:00Z").arg(year));
+        EXPECT_EQ(json["rows"][4]["year"].toInt(), QString(year).toInt()) << run.out.toStdString();
     }
 }
 

@@ -7,14 +7,14 @@
 
 #include "platform/clock/Clock.h"
 
-inline std::chrono::system_clock::time_point UtcInstant(int year, unsigned month, unsigned day,
-                                                        int hour = 0, int minute = 0) {
+inline platform::ClockInstant UtcInstant(int year, unsigned month, unsigned day, int hour = 0,
+                                         int minute = 0) {
     using namespace std::chrono;
     return sys_days{std::chrono::year{year} / month / day} + hours{hour} + minutes{minute};
 }
 
 // Holds the process clock at an instant.
-inline void SetClock(std::chrono::system_clock::time_point instant) {
+inline void SetClock(platform::ClockInstant instant) {
     platform::SetClock([instant] { return instant; });
 }
 

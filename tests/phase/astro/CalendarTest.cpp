@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <tuple>
 
 #include "phase/astro/PhaseTable.h"
@@ -90,6 +91,27 @@ TEST(ReadClock, FillsTheSnapshotFromTheClock) {
         if (c.local == 0) {
             EXPECT_DOUBLE_EQ(ClockToJulianDay(time), 2455150.5) << c.zone;
         }
+    }
+}
+
+// The snapshot of a clock outside the years that a count of nanoseconds since 1970 holds.
+TEST(ReadClock, ReadsAClockOfAnyYear) {
+    using namespace std::chrono;
+    SetZone("UTC");
+    for (const year_month_day date :
+         {1600y / 3 / 1, 1677y / 9 / 21, 2262y / 4 / 12, 2300y / 6 / 15, 9999y / 12 / 31}) {
+        SetClock(sys_days{date} + 23h + 59min);
+        ClockTime time{};
+        ReadClock(&time, 0);
+        const int32_t year = static_cast<int>(date.year());
+        const int32_t month = static_cast<unsigned>(date.month()) - 1;
+        const int32_t day = static_cast<unsigned>(date.day());
+        const int32_t weekday =
+            static_cast<int32_t>(std::chrono::weekday{sys_days{date}}.c_encoding());
+        EXPECT_EQ(Fields(time),
+                  Fields(ClockTime{0, 59, 23, day, month, year - 1900, weekday, 0, 0}))
+            << year;
+        EXPECT_DOUBLE_EQ(ClockToJulianDay(time), DateToJulianDay(year, month, day, 23, 59, 0));
     }
 }
 

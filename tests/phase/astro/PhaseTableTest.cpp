@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <span>
 #include <string>
@@ -11,6 +12,7 @@
 #include "phase/strip/PhaseStrip.h"
 #include "platform/clock/SystemTime.h"
 #include "tests/phase/TestClock.h"
+#include "tests/platform/clock/ZoneFiles.h"
 
 namespace {
 
@@ -68,6 +70,26 @@ const TableCase kMarch2010[] = {
       "2010-05-14 02:05"}},
 };
 
+// In the year of three changes of ZoneFiles.h, as the C library has the rows: before the
+// return to +00 on 15 February (rows 0 to 3) and on 20 September (rows 0 to 5) at +01, after
+// it at +00.
+struct DatedRows {
+    unsigned month, day;  // of 2026, at 12:00 UT
+    const char* rows[kPhaseRows];
+};
+const DatedRows kPauseYear[] = {
+    {1,
+     20,
+     {"2026-01-18 20:53", "2026-01-26 05:48", "2026-02-01 23:10", "2026-02-09 13:44",
+      "2026-02-17 12:03", "2026-02-24 12:28", "2026-03-03 11:39", "2026-03-11 09:41",
+      "2026-03-19 01:26"}},
+    {9,
+     10,
+     {"2026-08-12 18:37", "2026-08-20 03:46", "2026-08-28 05:19", "2026-09-04 08:52",
+      "2026-09-11 04:27", "2026-09-18 21:44", "2026-09-26 16:50", "2026-10-03 13:26",
+      "2026-10-10 15:50"}},
+};
+
 std::string Format(const PhaseEntry& row) {
     char text[40];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", row.year, row.month, row.day,
@@ -88,6 +110,20 @@ TEST(BuildPhaseTable, GivesLocalRowsInSummerAndWinterTime) {
                 EXPECT_EQ(Format(entries[n]), c.rows[n]) << c.zone << " row " << n;
                 EXPECT_EQ(entries[n].fraction, kFractions[n]) << c.zone << " row " << n;
             }
+        }
+    }
+}
+
+TEST(BuildPhaseTable, GivesTheCLibrarysRowsInAYearOfThreeChanges) {
+    clocktest::ZoneFiles files;
+    ASSERT_TRUE(files.Compile(clocktest::kPauseRules));
+    SetZone(files.Path(clocktest::kPauseZone).c_str());
+    for (const DatedRows& c : kPauseYear) {
+        SetUtc(2026, c.month, c.day, 12);
+        PhaseEntry entries[kPhaseRows] = {};
+        BuildPhaseTable(entries, kPhaseRows);
+        for (int32_t n = 0; n < kPhaseRows; ++n) {
+            EXPECT_EQ(Format(entries[n]), c.rows[n]) << c.month << "/" << c.day << " row " << n;
         }
     }
 }
@@ -132,6 +168,26 @@ TEST(BuildPhaseTable, KeepsItsPropertiesOverTheCenturies) {
                       kPhaseRows - strip::kCells)
                 << name << " " << today.wYear << "-" << today.wMonth << "-" << today.wDay;
         }
+    }
+}
+
+// A clock anywhere from 1600 to 9999, also past 2262, where a count of nanoseconds since 1970
+// ends: the table is that of the clock's own date, the lunation in progress and the next.
+TEST(BuildPhaseTable, FollowsTheClockToAnyYear) {
+    using namespace std::chrono;
+    const auto date = [](const PhaseEntry& r) { return sys_days{year{r.year} / r.month / r.day}; };
+    SetZone("UTC");
+    for (const year_month_day today :
+         {1600y / 3 / 1, 2262y / 4 / 12, 2300y / 6 / 15, 9999y / 12 / 1}) {
+        SetClock(sys_days{today} + 12h);
+        PhaseEntry rows[kPhaseRows] = {};
+        BuildPhaseTable(rows, kPhaseRows);
+        SCOPED_TRACE(static_cast<int>(today.year()));
+        // The lunation's new moon at most a day after now, the next one at most a day before,
+        // and the first quarter after it more than six days ahead.
+        EXPECT_LE(date(rows[0]), sys_days{today} + days{1});
+        EXPECT_GE(date(rows[4]), sys_days{today} - days{1});
+        EXPECT_GE(date(rows[5]), sys_days{today} + days{6});
     }
 }
 

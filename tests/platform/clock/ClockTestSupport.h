@@ -12,7 +12,7 @@
 
 namespace clocktest {
 
-using Instant = std::chrono::sys_time<std::chrono::milliseconds>;
+using Instant = platform::ClockInstant;
 
 inline Instant Utc(int y, unsigned mo, unsigned d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
     using namespace std::chrono;
@@ -20,7 +20,7 @@ inline Instant Utc(int y, unsigned mo, unsigned d, int h = 0, int mi = 0, int s 
 }
 
 inline void FixClock(Instant at) {
-    platform::SetClock([at] { return std::chrono::system_clock::time_point{at}; });
+    platform::SetClock([at] { return at; });
 }
 
 // Sets TZ (or unsets it for nullopt) for the C library and the clock alike.

@@ -1,14 +1,19 @@
-// The zone record, the local time and the zone name for named zones at chosen instants.
+// The zone record, the local time and the zone name for named zones, zone files and rules at
+// chosen instants.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <string>
+#include <vector>
 
+#include "platform/clock/CivilTime.h"
 #include "platform/clock/SystemTime.h"
 #include "platform/clock/ZoneSource.h"
 #include "tests/platform/clock/ClockTestSupport.h"
+#include "tests/platform/clock/ZoneFiles.h"
 
 namespace {
 
@@ -27,6 +32,13 @@ std::string Text(const SYSTEMTIME& t) {
     std::snprintf(text, sizeof text, "%04u-%02u-%02u %u %02u:%02u:%02u.%03u", t.wYear, t.wMonth,
                   t.wDay, t.wDayOfWeek, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds);
     return text;
+}
+
+long CLibraryOffset(std::int64_t t) {
+    const std::time_t at = static_cast<std::time_t>(t);
+    std::tm tm{};
+    localtime_r(&at, &tm);
+    return tm.tm_gmtoff;
 }
 
 class ZoneRecord : public testing::Test {
@@ -124,13 +136,106 @@ TEST_F(ZoneRecord, LocalTimeSeesAChangeOfZoneAtTheNextCall) {
     EXPECT_EQ(local.wHour * 60 + local.wMinute, tm.tm_hour * 60 + tm.tm_min);
 }
 
-TEST_F(ZoneRecord, ZoneNameFollowsTz) {
-    const std::pair<const char*, const char*> cases[] = {
-        {":Europe/Berlin", "Europe/Berlin"}, {"Nowhere/Bogus", "Nowhere/Bogus"}, {"", "UTC"}};
-    for (const auto& [tz, name] : cases) {
-        clocktest::UseZone(tz);
-        EXPECT_EQ(platform::ZoneName(), name);
+// The year of three changes of ZoneFiles.h. Read the conventional way, +00 is standard time
+// and +01 daylight time in both stretches around the pause; the dates bound the stretch of
+// daylight time in force or next to come, so that the rows after the instant meet the right
+// change.
+TEST_F(ZoneRecord, AYearOfThreeChangesBoundsTheDaylightTimeNextToTheInstant) {
+    clocktest::ZoneFiles files;
+    ASSERT_TRUE(files.Compile(clocktest::kPauseRules));
+    clocktest::UseZone(files.Path(clocktest::kPauseZone));
+    constexpr DWORD kStd = TIME_ZONE_ID_STANDARD;
+    constexpr DWORD kDst = TIME_ZONE_ID_DAYLIGHT;
+    const Rule pause{2, 0, 3, 3}, resume{3, 0, 4, 2}, end{9, 0, 3, 2}, none{};
+    const struct {
+        clocktest::Instant at;
+        DWORD status;
+        LONG bias, daylightBias;
+        Rule standard, daylight;
+    } cases[] = {
+        {Utc(2025, 6, 1), TIME_ZONE_ID_UNKNOWN, -60, 0, none, none},
+        {Utc(2026, 1, 20, 12), kDst, 0, -60, pause, resume},
+        {Utc(2026, 3, 1, 12), kStd, 0, -60, end, resume},
+        {Utc(2026, 7, 1, 12), kDst, 0, -60, end, resume},
+        {Utc(2026, 10, 1, 12), kStd, 0, -60, end, resume},
+        {Utc(2027, 6, 1), TIME_ZONE_ID_UNKNOWN, 0, 0, none, none},
+    };
+    for (const auto& c : cases) {
+        clocktest::FixClock(c.at);
+        SCOPED_TRACE(Text(platform::ToSystemTime(c.at.time_since_epoch().count())));
+        TIME_ZONE_INFORMATION info;
+        EXPECT_EQ(GetTimeZoneInformation(&info), c.status);
+        EXPECT_EQ(info.Bias, c.bias);
+        EXPECT_EQ(info.DaylightBias, c.daylightBias);
+        EXPECT_EQ(RuleOf(info.StandardDate), c.standard);
+        EXPECT_EQ(RuleOf(info.DaylightDate), c.daylight);
     }
+}
+
+// TZ in each form the C library reads, and the machine's zone file as a copy or a link: the
+// local time agrees with localtime_r over a spread of instants, and with the offsets the
+// form stands for; the name is the database's where one is known.
+TEST_F(ZoneRecord, EveryFormOfTzGivesTheCLibrarysLocalTime) {
+    const std::string berlin = "/usr/share/zoneinfo/Europe/Berlin";
+    clocktest::ZoneFiles files;
+    std::filesystem::copy_file(berlin, files.Path("localtime"));
+    files.Write("timezone", "America/New_York\n");  // stale: names another zone
+    files.Write("timezone.current", "Europe/Berlin\n");
+    std::filesystem::create_symlink("/usr/share/zoneinfo/Asia/Tokyo", files.Path("link"));
+    const platform::MachineZoneFiles copy{files.Path("localtime"), files.Path("timezone")};
+    const platform::MachineZoneFiles named{files.Path("localtime"), files.Path("timezone.current")};
+    const platform::MachineZoneFiles link{files.Path("link"), files.Path("timezone")};
+
+    constexpr DWORD kStd = TIME_ZONE_ID_STANDARD;
+    constexpr DWORD kNone = TIME_ZONE_ID_UNKNOWN;
+    const struct {
+        std::string tz;
+        platform::MachineZoneFiles machine;
+        std::string name;
+        DWORD januaryStatus;
+        int january, july;  // offsets of 2009, seconds east of UT
+    } cases[] = {
+        {berlin, {}, "Europe/Berlin", kStd, 3600, 7200},
+        {":/usr/share/zoneinfo/America/New_York", {}, "America/New_York", kStd, -18000, -14400},
+        {":Europe/Berlin", {}, "Europe/Berlin", kStd, 3600, 7200},
+        // The machine's zone file in TZ, with or without the colon: a copy whose name file
+        // is stale is named by its path and read for what it holds.
+        {files.Path("localtime"), copy, files.Path("localtime"), kStd, 3600, 7200},
+        {":" + files.Path("localtime"), copy, files.Path("localtime"), kStd, 3600, 7200},
+        {files.Path("localtime"), named, "Europe/Berlin", kStd, 3600, 7200},
+        {files.Path("link"), link, "Asia/Tokyo", kNone, 32400, 32400},
+        // POSIX offsets count west of UT, whatever the name looks like.
+        {"UTC+05:00", {}, "UTC+05:00", kNone, -18000, -18000},
+        {"UTC-3", {}, "UTC-3", kNone, 10800, 10800},
+        {"EST5EDT,M3.2.0,M11.1.0", {}, "EST5EDT,M3.2.0,M11.1.0", kStd, -18000, -14400},
+        {"", {}, "UTC", kNone, 0, 0},
+        {":", {}, "UTC", kNone, 0, 0},
+        {"Nowhere/Bogus", {}, "Nowhere/Bogus", TIME_ZONE_ID_INVALID, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("TZ=" + c.tz);
+        platform::SetMachineZoneFiles(c.machine);
+        clocktest::UseZone(c.tz);
+        EXPECT_EQ(platform::ZoneName(), c.name);
+        for (const auto& [at, expected] :
+             {std::pair{Utc(2009, 1, 15, 12), c.january}, {Utc(2009, 7, 15, 12), c.july}}) {
+            clocktest::FixClock(at);
+            SYSTEMTIME utc, local;
+            GetSystemTime(&utc);
+            GetLocalTime(&local);
+            EXPECT_EQ((local.wDay - utc.wDay) * 86400 + (local.wHour - utc.wHour) * 3600 +
+                          (local.wMinute - utc.wMinute) * 60,
+                      expected);
+        }
+        clocktest::FixClock(Utc(2009, 1, 15, 12));
+        TIME_ZONE_INFORMATION info;
+        EXPECT_EQ(GetTimeZoneInformation(&info), c.januaryStatus);
+        // Every few weeks from 1900 to 2040, as localtime_r reads the same TZ.
+        for (std::int64_t t = -2208988800; t < 2208988800 && !HasFailure(); t += 3'124'567) {
+            EXPECT_EQ(platform::ZoneOffsetAt(t * 1000), CLibraryOffset(t)) << t;
+        }
+    }
+    platform::SetMachineZoneFiles({});
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
-// The zone source against the C library for every zone of the installed time-zone database:
-// at a spread of instants and on both sides of every change of offset, the status and the
-// offset in force agree with localtime_r. (The record's rules for the changes of season are
-// pinned zone by zone in ZoneRecordTest.)
+// The zone source against the C library for every zone of the installed time-zone database
+// (of TZDIR when that is set), whatever its version: at a spread of instants and on both sides
+// of every change of offset, the local time and the record's offset agree with localtime_r;
+// the status does where the year's daylight and standard times are told apart by their
+// offsets; and in a year of one start and one return, the record's dates fall on the days and
+// hours of the changes. (Other years' dates are pinned in ZoneRecordTest.)
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -14,28 +16,28 @@
 #include <vector>
 
 #include "platform/clock/SystemTime.h"
+#include "platform/clock/ZoneSource.h"
 #include "tests/platform/clock/ClockTestSupport.h"
 
 namespace {
 
 using namespace std::chrono;
 
-constexpr const char* kZoneInfo = "/usr/share/zoneinfo/";
 constexpr int kYears[] = {1976, 1981, 1986, 1991, 1996, 2001, 2006, 2009, 2012,
                           2015, 2018, 2021, 2024, 2025, 2026, 2030, 2037};
 constexpr int kSpreadPerYear = 10;
 
 // Every zone and link that the database's own index names and that is installed.
 std::vector<std::string> InstalledZones() {
+    const std::string folder = platform::ZoneFolder() + "/";
     std::vector<std::string> zones;
-    std::ifstream index(std::string(kZoneInfo) + "tzdata.zi");
+    std::ifstream index(folder + "tzdata.zi");
     for (std::string line; std::getline(index, line);) {
         std::istringstream fields(line);
         std::string kind, first, second;
         fields >> kind >> first >> second;
         std::string name = kind == "Z" ? first : kind == "L" ? second : "";
-        if (!name.empty() && std::filesystem::is_regular_file(kZoneInfo + name))
-            zones.push_back(name);
+        if (!name.empty() && std::filesystem::is_regular_file(folder + name)) zones.push_back(name);
     }
     return zones;
 }
@@ -55,13 +57,19 @@ CState CLibraryAt(std::int64_t t) {
 
 // The C library's view of one UT year: its changes of state, found to the second.
 struct YearView {
-    std::int64_t start = 0;             // 1 January, 0:00 UT
-    std::vector<std::int64_t> changes;  // first second of each new state
-    bool seasons = false;               // daylight and standard time both occur
+    std::int64_t start = 0;  // 1 January, 0:00 UT
+    struct Change {
+        std::int64_t at;  // first second of the new state
+        CState before, after;
+    };
+    std::vector<Change> changes;
+    bool seasons = false;  // daylight and standard time both occur
+    // The status has a meaning where every daylight offset of the year lies above every
+    // standard offset, or every one below (the database's negative saving, which the record
+    // reads the other way round). Not so in a year that moves its standard time onto its
+    // daylight offset (Casablanca 2026 in tzdata 2026f) or changes the flag alone (Samara 1991).
+    bool statusMeant = false;
     bool negative = false;
-    // The flag changes somewhere with no change of offset: a change of convention (Samara
-    // 1991, Casablanca 2018) rather than of season, which the record may read either way.
-    bool flagOnly = false;
 };
 
 YearView ViewOfYear(int year) {
@@ -69,12 +77,10 @@ YearView ViewOfYear(int year) {
     const std::int64_t start = view.start =
         sys_seconds{sys_days{std::chrono::year{year} / 1 / 1}}.time_since_epoch().count();
     const std::int64_t end = start + 366 * 86400;
-    bool dstSeen = false, stdSeen = false;
-    long maxDst = LONG_MIN, maxStd = LONG_MIN;
+    long minDst = LONG_MAX, maxDst = LONG_MIN, minStd = LONG_MAX, maxStd = LONG_MIN;
     auto note = [&](const CState& s) {
-        (s.dst ? dstSeen : stdSeen) = true;
-        long& max = s.dst ? maxDst : maxStd;
-        if (s.offset > max) max = s.offset;
+        (s.dst ? minDst : minStd) = std::min(s.dst ? minDst : minStd, s.offset);
+        (s.dst ? maxDst : maxStd) = std::max(s.dst ? maxDst : maxStd, s.offset);
     };
     std::int64_t previousT = start;
     CState previous = CLibraryAt(start);
@@ -88,19 +94,26 @@ YearView ViewOfYear(int year) {
                 (CLibraryAt(mid) == previous ? lo : hi) = mid;
             }
             const CState after = CLibraryAt(hi);
-            view.changes.push_back(hi);
-            if (after.dst != previous.dst && after.offset == previous.offset) view.flagOnly = true;
+            view.changes.push_back({hi, previous, after});
             note(after);
         }
         note(now);
         previous = now;
         previousT = t;
     }
-    view.seasons = dstSeen && stdSeen;
-    // Daylight time that lies below standard time is the database's negative saving; the
-    // record reads those periods the other way round.
-    view.negative = view.seasons && maxDst < maxStd;
+    view.seasons = minDst != LONG_MAX && minStd != LONG_MAX;
+    view.negative = view.seasons && maxDst < minStd;
+    view.statusMeant = !view.seasons || view.negative || minDst > maxStd;
     return view;
+}
+
+// The day of its month on which a relative-form rule falls in the year.
+unsigned RuleDay(int year, const SYSTEMTIME& rule) {
+    const year_month month{std::chrono::year{year}, std::chrono::month{rule.wMonth}};
+    const weekday day{rule.wDayOfWeek};
+    const sys_days date =
+        rule.wDay >= 5 ? sys_days{month / day[last]} : sys_days{month / day[rule.wDay]};
+    return static_cast<unsigned>(year_month_day{date}.day());
 }
 
 std::int64_t SecondsOf(const SYSTEMTIME& st) {
@@ -143,13 +156,33 @@ protected:
         const DWORD expected = !view.seasons              ? TIME_ZONE_ID_UNKNOWN
                                : (c.dst != view.negative) ? TIME_ZONE_ID_DAYLIGHT
                                                           : TIME_ZONE_ID_STANDARD;
-        if (!view.flagOnly && status != expected)
+        if (view.statusMeant && status != expected)
             Fail(zone, t, "status ", status, " not ", expected);
 
         const long recordOffset =
             -60L * (info.Bias + (status == TIME_ZONE_ID_DAYLIGHT ? info.DaylightBias : 0));
         if (c.offset % 60 == 0 && recordOffset != c.offset)
             Fail(zone, t, "record offset ", recordOffset);
+
+        // One start and one return: the dates are those changes, at the wall-clock time read
+        // just before each, in the month, week and weekday that give its day in the year.
+        const auto season = [](const YearView::Change& c) { return c.before.dst != c.after.dst; };
+        if (!view.statusMeant || view.changes.size() != 2 || !season(view.changes[0]) ||
+            !season(view.changes[1]))
+            return;
+        for (const YearView::Change& change : view.changes) {
+            const bool toDaylight = change.after.offset > change.before.offset;
+            const SYSTEMTIME& rule = toDaylight ? info.DaylightDate : info.StandardDate;
+            const sys_seconds wall{seconds{change.at + change.before.offset}};
+            const year_month_day date{floor<days>(wall)};
+            const int hour = static_cast<int>(floor<hours>(wall - floor<days>(wall)).count());
+            const int year = static_cast<int>(date.year());
+            if (rule.wYear != 0 || rule.wMonth != static_cast<unsigned>(date.month()) ||
+                RuleDay(year, rule) != static_cast<unsigned>(date.day()) || rule.wHour != hour)
+                Fail(zone, t, toDaylight ? "daylight" : "standard", " date ", rule.wMonth, "/",
+                     rule.wDayOfWeek, "/", rule.wDay, " ", rule.wHour, "h for the change at ",
+                     change.at);
+        }
     }
 };
 
@@ -165,9 +198,9 @@ TEST_F(ZoneSweep, EveryInstalledZoneAgreesWithTheCLibrary) {
                              view);
             // The second before and the second of each change, in this order: a cached
             // period must give way exactly at the change.
-            for (const std::int64_t change : view.changes) {
-                CheckInstant(zone, change - 1, view);
-                CheckInstant(zone, change, view);
+            for (const YearView::Change& change : view.changes) {
+                CheckInstant(zone, change.at - 1, view);
+                CheckInstant(zone, change.at, view);
             }
         }
     }
