@@ -3,8 +3,10 @@
 # The test desktop.installed_tree: installs the build into TREE/usr as a package would and
 # checks that the pieces find each other there. The metainfo's desktop entry is present
 # (appstreamcli validate-tree); each desktop entry starts a program that is installed, names
-# its icon and its window class by its own file name, has its icon at every launcher size,
-# and its program has its manual page. Names every fault it finds.
+# its icon and its window class by its own file name, has its icon (a picture of its own, not
+# another entry's) at every launcher size and as a picture that scales, and its program has
+# its manual page. Names every fault it finds.
+cmake_minimum_required(VERSION 3.25)
 set(sizes 16 22 24 32 48 64 128 256 512)
 
 file(REMOVE_RECURSE ${TREE})
@@ -15,6 +17,7 @@ if(NOT status EQUAL 0)
 endif()
 
 set(faults)
+set(icon_hashes)
 execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net --strict ${TREE}
                 RESULT_VARIABLE status OUTPUT_VARIABLE report ERROR_VARIABLE report)
 if(NOT status EQUAL 0)
@@ -68,7 +71,21 @@ foreach(entry IN LISTS entries)
     if(NOT width EQUAL size OR NOT height EQUAL size)
       list(APPEND faults "${id}: icon ${size}x${size} is ${width} x ${height}")
     endif()
+    file(SHA256 ${icon} hash)
+    if(hash IN_LIST icon_hashes)
+      list(APPEND faults "${id}: icon ${size}x${size} is the same picture as another entry's")
+    endif()
+    list(APPEND icon_hashes ${hash})
   endforeach()
+  set(scalable ${share}/icons/hicolor/scalable/apps/${id}.svg)
+  if(NOT EXISTS ${scalable})
+    list(APPEND faults "${id}: no icon scalable/apps/${id}.svg")
+  else()
+    file(READ ${scalable} svg LIMIT 400)
+    if(NOT svg MATCHES "<svg[^>]*viewBox=")
+      list(APPEND faults "${id}: scalable/apps/${id}.svg is not a scalable SVG picture")
+    endif()
+  endif()
 endforeach()
 
 if(faults)
