@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform/ui/ComboBoxControl.h"
+#include "platform/ui/qt/ComboBoxControl.h"
 
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
     if (m_hWnd != nullptr || pParentWnd == nullptr || !IsWindow(pParentWnd->GetSafeHwnd())) {

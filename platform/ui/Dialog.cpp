@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "platform/ui/Dc.h"
-#include "platform/ui/DialogTemplate.h"
-#include "platform/ui/DialogWindow.h"
 #include "platform/ui/SystemMetrics.h"
+#include "platform/ui/qt/DialogTemplate.h"
+#include "platform/ui/qt/DialogWindow.h"
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
     if (pDX == nullptr || rControl.GetSafeHwnd() != nullptr) {

@@ -16,8 +16,8 @@
 #include "about/PaletteColors.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Dc.h"
-#include "platform/ui/ListBoxControl.h"
 #include "platform/ui/SystemMetrics.h"
+#include "platform/ui/qt/ListBoxControl.h"
 
 namespace {
 

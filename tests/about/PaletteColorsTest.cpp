@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "about/CColorComboBox.h"
-#include "platform/ui/ComboBoxControl.h"
+#include "platform/ui/qt/ComboBoxControl.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/ui/ListBoxLines.h"
+#include "platform/ui/qt/ListBoxLines.h"
 
 #include <algorithm>
 #include <cstring>

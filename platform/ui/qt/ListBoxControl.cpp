@@ -1,4 +1,4 @@
-#include "platform/ui/ListBoxControl.h"
+#include "platform/ui/qt/ListBoxControl.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -9,11 +9,11 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "platform/ui/ControlFactory.h"
 #include "platform/ui/Dc.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/SystemMetrics.h"
+#include "platform/ui/qt/ControlFactory.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <memory>
 
-#include "platform/ui/ControlFactory.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/Wnd.h"
+#include "platform/ui/qt/ControlFactory.h"
 
 namespace {
 

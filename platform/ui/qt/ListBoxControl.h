@@ -5,9 +5,9 @@
 
 #include <QWidget>
 
-#include "platform/ui/ListBoxLines.h"
 #include "platform/ui/UiTypes.h"
 #include "platform/ui/Wnd.h"
+#include "platform/ui/qt/ListBoxLines.h"
 
 class QScrollBar;
 

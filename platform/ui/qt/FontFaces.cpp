@@ -1,4 +1,4 @@
-#include "platform/ui/FontFaces.h"
+#include "platform/ui/qt/FontFaces.h"
 
 #include <fontconfig/fontconfig.h>
 

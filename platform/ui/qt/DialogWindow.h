@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "platform/ui/DialogTemplate.h"
 #include "platform/ui/UiTypes.h"
+#include "platform/ui/qt/DialogTemplate.h"
 
 class DialogWindow : public QWidget {
 public:

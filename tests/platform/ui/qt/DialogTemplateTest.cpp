@@ -2,8 +2,8 @@
 // template builds is seen in the dialogs of both programs, in their own tests.
 #include <gtest/gtest.h>
 
-#include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/qt/DialogTemplate.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/ui/ListBox.h"
-#include "platform/ui/ListBoxControl.h"
+#include "platform/ui/qt/ListBoxControl.h"
 #include "tests/platform/ui/support/ModalRun.h"
 
 namespace {

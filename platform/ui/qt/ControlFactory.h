@@ -3,8 +3,8 @@
 // class written in its own file joins with one line there.
 #pragma once
 
-#include "platform/ui/DialogTemplate.h"
 #include "platform/ui/UiTypes.h"
+#include "platform/ui/qt/DialogTemplate.h"
 
 // Makes the widget of one control of a template as a child of the dialog window, placed and
 // styled by the template; null for a class it does not know.

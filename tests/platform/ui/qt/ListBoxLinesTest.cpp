@@ -1,6 +1,6 @@
 // The lines of a list box: answers for indices outside the list, single selection, and the
 // top index. Selecting ranges in lists of many selections is tested with the edit commands.
-#include "platform/ui/ListBoxLines.h"
+#include "platform/ui/qt/ListBoxLines.h"
 
 #include <gtest/gtest.h>
 

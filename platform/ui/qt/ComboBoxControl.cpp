@@ -1,4 +1,4 @@
-#include "platform/ui/ComboBoxControl.h"
+#include "platform/ui/qt/ComboBoxControl.h"
 
 #include <cstring>
 

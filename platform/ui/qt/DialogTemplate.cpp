@@ -1,4 +1,4 @@
-#include "platform/ui/DialogTemplate.h"
+#include "platform/ui/qt/DialogTemplate.h"
 
 #include <QFile>
 #include <QJsonArray>

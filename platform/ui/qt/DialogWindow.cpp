@@ -1,4 +1,4 @@
-#include "platform/ui/DialogWindow.h"
+#include "platform/ui/qt/DialogWindow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -9,9 +9,9 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include "platform/ui/ControlFactory.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Wnd.h"
+#include "platform/ui/qt/ControlFactory.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/ui/ControlFactory.h"
+#include "platform/ui/qt/ControlFactory.h"
 
 #include <QWidget>
 
@@ -6,7 +6,7 @@
 #include "platform/ui/Wnd.h"
 
 #define TW_CONTROL_CLASS(name, creator) QWidget* creator(const ControlTemplate&, QWidget*);
-#include "platform/ui/ControlClasses.inc"
+#include "platform/ui/qt/ControlClasses.inc"
 #undef TW_CONTROL_CLASS
 
 namespace {
@@ -18,7 +18,7 @@ struct ControlClass {
 
 constexpr ControlClass kControlClasses[] = {
 #define TW_CONTROL_CLASS(name, creator) {name, &creator},
-#include "platform/ui/ControlClasses.inc"
+#include "platform/ui/qt/ControlClasses.inc"
 #undef TW_CONTROL_CLASS
 };
 
