@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/ui/ComboBox.h"
+#include "platform/ui/Messages.h"
 
 namespace {
 

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <map>
 
-#include "platform/ui/ListBox.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Resources.h"
 
@@ -20,19 +19,15 @@ const std::map<QString, DWORD>& StyleNames() {
         {QStringLiteral("WS_VISIBLE"), WS_VISIBLE},
         {QStringLiteral("WS_DISABLED"), WS_DISABLED},
         {QStringLiteral("WS_CAPTION"), WS_CAPTION},
-        {QStringLiteral("WS_BORDER"), WS_BORDER},
-        {QStringLiteral("WS_VSCROLL"), WS_VSCROLL},
         {QStringLiteral("WS_HSCROLL"), WS_HSCROLL},
         {QStringLiteral("WS_SYSMENU"), WS_SYSMENU},
         {QStringLiteral("WS_THICKFRAME"), WS_THICKFRAME},
-        {QStringLiteral("WS_GROUP"), WS_GROUP},
         {QStringLiteral("WS_TABSTOP"), WS_TABSTOP},
         {QStringLiteral("WS_MINIMIZEBOX"), WS_MINIMIZEBOX},
         {QStringLiteral("WS_MAXIMIZEBOX"), WS_MAXIMIZEBOX},
         {QStringLiteral("WS_EX_APPWINDOW"), WS_EX_APPWINDOW},
         {QStringLiteral("DS_SETFONT"), DS_SETFONT},
         {QStringLiteral("DS_MODALFRAME"), DS_MODALFRAME},
-        {QStringLiteral("BS_PUSHBUTTON"), BS_PUSHBUTTON},
         {QStringLiteral("BS_DEFPUSHBUTTON"), BS_DEFPUSHBUTTON},
         {QStringLiteral("SS_LEFT"), SS_LEFT},
         {QStringLiteral("SS_CENTER"), SS_CENTER},
