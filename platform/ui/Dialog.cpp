@@ -8,6 +8,7 @@
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/qt/DialogTemplate.h"
 #include "platform/ui/qt/DialogWindow.h"
+#include "platform/ui/qt/WindowPlumbing.h"
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
     if (pDX == nullptr || rControl.GetSafeHwnd() != nullptr) {
@@ -29,13 +30,13 @@ INT_PTR CDialog::DoModal() {
     HWND owner =
         m_pParentWnd != nullptr ? m_pParentWnd->GetSafeHwnd() : QApplication::activeModalWidget();
     auto window = std::make_unique<DialogWindow>(*dialogTemplate, owner);
-    RegisterWindow(window.get());
+    platform::qt::RegisterWindow(window.get());
     Attach(window.get());
     window->setWindowModality(Qt::ApplicationModal);
     m_nModalResult = -1;
     m_bEnded = false;
 
-    const bool focusFirst = DeliverMessage(WM_INITDIALOG, 0, 0, nullptr) != FALSE;
+    const bool focusFirst = SendMessage(WM_INITDIALOG) != FALSE;
     // A dialog that set-up did not place is shown in the middle.
     if (!window->testAttribute(Qt::WA_Moved)) {
         window->Centre();

@@ -35,9 +35,9 @@ public:
 
     explicit ColorListBoxFixture(DWORD style = LBS_OWNERDRAWFIXED | LBS_HASSTRINGS) {
         window->resize(kWidth, kHeight);
-        RegisterWindow(window.get());
+        platform::qt::RegisterWindow(window.get());
         control = new ListBoxControl(style, window.get());
-        RegisterWindow(control);
+        platform::qt::RegisterWindow(control);
         control->setGeometry(0, 0, kWidth, kHeight);
         list.SubclassWindow(control);
     }

@@ -36,7 +36,7 @@ TEST(PaletteColors, NamedTableFollowsThePaletteWithWhiteSecond) {
 class ColorComboBoxTest : public ::testing::Test {
 protected:
     ColorComboBoxTest() {
-        RegisterWindow(window.get());
+        platform::qt::RegisterWindow(window.get());
         parent.SubclassWindow(window.get());
     }
     // The names listed, each checked to carry its palette colour.

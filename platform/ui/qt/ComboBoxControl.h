@@ -5,9 +5,9 @@
 #include <QComboBox>
 
 #include "platform/ui/UiTypes.h"
-#include "platform/ui/Wnd.h"
+#include "platform/ui/qt/WindowPlumbing.h"
 
-class ComboBoxControl : public QComboBox, public ControlProcedure {
+class ComboBoxControl : public QComboBox, public platform::qt::ControlProcedure {
 public:
     static constexpr int kDefaultCapacity = 32767;
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "platform/ui/Messages.h"
-#include "platform/ui/Wnd.h"
+#include "platform/ui/qt/WindowPlumbing.h"
 
 #define TW_CONTROL_CLASS(name, creator) QWidget* creator(const ControlTemplate&, QWidget*);
 #include "platform/ui/qt/ControlClasses.inc"
@@ -35,8 +35,8 @@ HWND CreateControl(const ControlTemplate& control, HWND dialog) {
         if (widget == nullptr) {
             return nullptr;
         }
-        RegisterWindow(widget);
-        widget->setProperty(kControlIdProperty, control.id);
+        platform::qt::RegisterWindow(widget);
+        widget->setProperty(platform::qt::kControlIdProperty, control.id);
         widget->setProperty(kStyleProperty, static_cast<uint>(control.style));
         // A control that fixed its own size (a picture) keeps it.
         widget->setGeometry(DialogUnitsToPixels(control.rect));

@@ -1,15 +1,18 @@
-// The Qt window of a dialog made from a template: it turns the window's Qt events (paint,
-// move, close box, Enter and Esc) into messages for the dialog object bound to it and
-// carries the template's caption, frame, size and controls.
+// The Qt window of a dialog made from a template: it carries the template's caption, frame,
+// size and controls, turns the window's Qt events (paint, move, close box, Enter and Esc) into
+// messages for the dialog, and is the procedure of the dialog class: what the dialog object
+// passes on to default handling ends here.
 #pragma once
 
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "platform/ui/UiTypes.h"
 #include "platform/ui/qt/DialogTemplate.h"
+#include "platform/ui/qt/WindowPlumbing.h"
 
-class DialogWindow : public QWidget {
+class DialogWindow : public QWidget, public platform::qt::ControlProcedure {
 public:
     // owner (may be null) keeps a dialog without its own task-bar entry above it.
     DialogWindow(const DialogTemplate& dialogTemplate, HWND owner);
@@ -19,6 +22,11 @@ public:
     // Places the window in the middle of its owner, or of the primary screen.
     void Centre();
 
+    // Default handling: Qt's own handling of the event that the message came from (once),
+    // the window's icon (WM_SETICON), and the system commands that close, minimise and
+    // restore it.
+    LRESULT ControlProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -27,13 +35,21 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Sends the message to the bound object; without one, Qt's handling runs as it is.
+    // A Qt event turned into a message, with Qt's own handling of it, until that has run.
+    struct EventInProgress {
+        UINT message;
+        const std::function<void()>* qtHandling;
+    };
+
+    // Sends the message of a Qt event to the window; qtHandling runs if the message reaches
+    // default handling.
     void Deliver(UINT message, WPARAM wParam, LPARAM lParam,
-                 const std::function<void()>& platformDefault);
+                 const std::function<void()>& qtHandling);
     // The command that Enter gives: the focused push button's, else the default button's,
     // else IDOK.
     int EnterCommand() const;
 
-    std::vector<HWND> m_controls;  // in template (tab) order
-    QPoint m_reportedAt;           // where the frame stood when shown or last reported moved
+    std::vector<HWND> controls_;           // in template (tab) order
+    QPoint reportedAt_;                    // where the frame stood when shown or last moved
+    std::vector<EventInProgress> events_;  // innermost last
 };

@@ -176,7 +176,7 @@ void ListBoxControl::Notify(WORD code) {
     if ((m_style & LBS_NOTIFY) == 0 || parentWidget() == nullptr) {
         return;
     }
-    const int id = property(kControlIdProperty).toInt();
+    const int id = property(platform::qt::kControlIdProperty).toInt();
     ::SendMessage(parentWidget(), WM_COMMAND, MAKEWPARAM(id, code),
                   reinterpret_cast<LPARAM>(static_cast<QWidget*>(this)));
 }
@@ -213,7 +213,7 @@ void ListBoxControl::paintEvent(QPaintEvent* /*event*/) {
 
     DRAWITEMSTRUCT item{};
     item.CtlType = ODT_LISTBOX;
-    item.CtlID = static_cast<UINT>(property(kControlIdProperty).toInt());
+    item.CtlID = static_cast<UINT>(property(platform::qt::kControlIdProperty).toInt());
     item.hwndItem = this;
     item.hDC = &dc;
     const UINT disabled = isEnabled() ? 0 : ODS_DISABLED;

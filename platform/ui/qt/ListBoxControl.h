@@ -6,12 +6,12 @@
 #include <QWidget>
 
 #include "platform/ui/UiTypes.h"
-#include "platform/ui/Wnd.h"
 #include "platform/ui/qt/ListBoxLines.h"
+#include "platform/ui/qt/WindowPlumbing.h"
 
 class QScrollBar;
 
-class ListBoxControl : public QWidget, public ControlProcedure {
+class ListBoxControl : public QWidget, public platform::qt::ControlProcedure {
 public:
     ListBoxControl(DWORD style, QWidget* parent);
 

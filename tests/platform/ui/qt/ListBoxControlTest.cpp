@@ -33,11 +33,11 @@ protected:
         parent.Detach();
         window = std::make_unique<QWidget>();
         window->resize(300, 200);
-        RegisterWindow(window.get());
+        platform::qt::RegisterWindow(window.get());
         ASSERT_TRUE(parent.SubclassWindow(window.get()));
         control = new ListBoxControl(style, window.get());
-        RegisterWindow(control);
-        control->setProperty(kControlIdProperty, 77);
+        platform::qt::RegisterWindow(control);
+        control->setProperty(platform::qt::kControlIdProperty, 77);
         control->setGeometry(0, 0, 200, 90);
         ASSERT_TRUE(list.SubclassWindow(control));
         list.SendMessage(LB_SETITEMHEIGHT, 0, MAKELPARAM(kItemHeight, 0));
