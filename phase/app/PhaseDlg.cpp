@@ -11,6 +11,7 @@
 #include "phase/astro/PhaseStrip.h"
 #include "platform/clock/SystemTime.h"
 #include "platform/ui/Dc.h"
+#include "platform/ui/PaintDc.h"
 #include "platform/ui/Resources.h"
 
 namespace {

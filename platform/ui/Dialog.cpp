@@ -4,7 +4,7 @@
 #include <QEventLoop>
 #include <memory>
 
-#include "platform/ui/Dc.h"
+#include "platform/ui/PaintDc.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/qt/DialogTemplate.h"
 #include "platform/ui/qt/DialogWindow.h"

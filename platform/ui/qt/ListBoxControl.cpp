@@ -9,9 +9,9 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "platform/ui/Dc.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/ListBox.h"
+#include "platform/ui/PaintDc.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/qt/ControlFactory.h"
 
