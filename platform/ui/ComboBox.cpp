@@ -9,7 +9,8 @@ BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
     if (m_hWnd != nullptr || pParentWnd == nullptr || !IsWindow(pParentWnd->GetSafeHwnd())) {
         return FALSE;
     }
-    auto control = std::make_unique<ComboBoxControl>(dwStyle, pParentWnd->GetSafeHwnd());
+    auto control =
+        std::make_unique<platform::qt::ComboBoxControl>(dwStyle, pParentWnd->GetSafeHwnd());
     platform::qt::RegisterWindow(control.get());
     control->setProperty(platform::qt::kControlIdProperty, static_cast<int>(nID));
     control->setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);

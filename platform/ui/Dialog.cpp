@@ -23,13 +23,14 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
 CDialog::~CDialog() = default;
 
 INT_PTR CDialog::DoModal() {
-    const std::optional<DialogTemplate> dialogTemplate = DialogTemplate::Load(m_nIDTemplate);
+    const std::optional<platform::qt::DialogTemplate> dialogTemplate =
+        platform::qt::DialogTemplate::Load(m_nIDTemplate);
     if (!dialogTemplate || m_hWnd != nullptr) {
         return -1;
     }
     HWND owner =
         m_pParentWnd != nullptr ? m_pParentWnd->GetSafeHwnd() : QApplication::activeModalWidget();
-    auto window = std::make_unique<DialogWindow>(*dialogTemplate, owner);
+    auto window = std::make_unique<platform::qt::DialogWindow>(*dialogTemplate, owner);
     platform::qt::RegisterWindow(window.get());
     Attach(window.get());
     window->setWindowModality(Qt::ApplicationModal);

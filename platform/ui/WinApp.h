@@ -11,12 +11,16 @@
 class CCommandLineInfo;
 class CWnd;
 
+namespace platform {
+
 // The characters a program is built for, and so the ParseParam its arguments go to.
 enum class CommandLineChars { Narrow, Wide };
 
+}  // namespace platform
+
 class CWinApp {
 public:
-    explicit CWinApp(CommandLineChars chars);
+    explicit CWinApp(platform::CommandLineChars chars);
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
     virtual ~CWinApp();
@@ -37,7 +41,7 @@ public:
     CWnd* m_pMainWnd = nullptr;
 
 private:
-    CommandLineChars m_chars;
+    platform::CommandLineChars m_chars;
     std::vector<std::string> m_args;
 };
 

@@ -21,6 +21,8 @@
 
 namespace {
 
+using platform::qt::ListBoxControl;
+
 // Draws into image; the picture is complete once the surface is gone.
 class ImageDC : public CDC {
 public:

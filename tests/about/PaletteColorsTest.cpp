@@ -69,7 +69,7 @@ TEST_F(ColorComboBoxTest, ACreatedBoxListsTheNamedColoursWithBlackSelected) {
 
 TEST_F(ColorComboBoxTest, AFullBoxKeepsTheNamesAddedSoFar) {
     ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST, kRect, &parent, 5));
-    dynamic_cast<ComboBoxControl&>(*combo.GetSafeHwnd()).SetCapacity(3);
+    dynamic_cast<platform::qt::ComboBoxControl&>(*combo.GetSafeHwnd()).SetCapacity(3);
     combo.FillColors();
     EXPECT_EQ(Names(), (std::vector<std::string>{"Black", "White", "Maroon"}));
 }

@@ -4,6 +4,8 @@
 
 #include "platform/ui/Messages.h"
 
+namespace platform::qt {
+
 namespace {
 
 // The style bits that say which kind of combo box it is.
@@ -15,7 +17,7 @@ int IndexOf(WPARAM wParam) {
 
 }  // namespace
 
-ComboBoxControl::ComboBoxControl(DWORD style, QWidget* parent) : QComboBox(parent), m_style(style) {
+ComboBoxControl::ComboBoxControl(DWORD style, QWidget* parent) : QComboBox(parent), style_(style) {
     setEditable((style & kKindMask) != CBS_DROPDOWNLIST);
 }
 
@@ -23,12 +25,12 @@ LRESULT ComboBoxControl::ControlProc(UINT message, WPARAM wParam, LPARAM lParam)
     const int index = IndexOf(wParam);
     switch (message) {
         case WM_CREATE:
-            return (m_style & kKindMask) == 0 ? -1 : 0;
+            return (style_ & kKindMask) == 0 ? -1 : 0;
         case CB_RESETCONTENT:
             clear();
             return 0;
         case CB_ADDSTRING: {
-            if (count() >= m_capacity) {
+            if (count() >= capacity_) {
                 return CB_ERRSPACE;
             }
             const char* text = reinterpret_cast<const char*>(lParam);
@@ -66,3 +68,5 @@ LRESULT ComboBoxControl::ControlProc(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
     }
 }
+
+}  // namespace platform::qt

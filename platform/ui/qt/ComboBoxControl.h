@@ -7,7 +7,9 @@
 #include "platform/ui/UiTypes.h"
 #include "platform/ui/qt/WindowPlumbing.h"
 
-class ComboBoxControl : public QComboBox, public platform::qt::ControlProcedure {
+namespace platform::qt {
+
+class ComboBoxControl : public QComboBox, public ControlProcedure {
 public:
     static constexpr int kDefaultCapacity = 32767;
 
@@ -16,11 +18,13 @@ public:
     LRESULT ControlProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // The most entries the combo box takes before it answers CB_ERRSPACE.
-    void SetCapacity(int capacity) { m_capacity = capacity; }
+    void SetCapacity(int capacity) { capacity_ = capacity; }
 
 private:
     bool Valid(int index) const { return index >= 0 && index < count(); }
 
-    DWORD m_style;
-    int m_capacity = kDefaultCapacity;
+    DWORD style_;
+    int capacity_ = kDefaultCapacity;
 };
+
+}  // namespace platform::qt

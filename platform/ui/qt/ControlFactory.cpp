@@ -3,13 +3,16 @@
 #include <QWidget>
 
 #include "platform/ui/Messages.h"
+#include "platform/ui/qt/ListBoxControl.h"
+#include "platform/ui/qt/StandardControls.h"
 #include "platform/ui/qt/WindowPlumbing.h"
 
-#define TW_CONTROL_CLASS(name, creator) QWidget* creator(const ControlTemplate&, QWidget*);
-#include "platform/ui/qt/ControlClasses.inc"
-#undef TW_CONTROL_CLASS
+namespace platform::qt {
 
 namespace {
+
+// Makes the widget of one control of a template as a child of the dialog window.
+using ControlCreator = QWidget* (*)(const ControlTemplate& control, QWidget* dialog);
 
 struct ControlClass {
     const char* name;
@@ -17,9 +20,9 @@ struct ControlClass {
 };
 
 constexpr ControlClass kControlClasses[] = {
-#define TW_CONTROL_CLASS(name, creator) {name, &creator},
-#include "platform/ui/qt/ControlClasses.inc"
-#undef TW_CONTROL_CLASS
+    {"button", &CreateButtonControl},
+    {"static", &CreateStaticControl},
+    {"listbox", &CreateListBoxControl},
 };
 
 constexpr char kStyleProperty[] = "twStyle";
@@ -35,8 +38,8 @@ HWND CreateControl(const ControlTemplate& control, HWND dialog) {
         if (widget == nullptr) {
             return nullptr;
         }
-        platform::qt::RegisterWindow(widget);
-        widget->setProperty(platform::qt::kControlIdProperty, control.id);
+        RegisterWindow(widget);
+        widget->setProperty(kControlIdProperty, control.id);
         widget->setProperty(kStyleProperty, static_cast<uint>(control.style));
         // A control that fixed its own size (a picture) keeps it.
         widget->setGeometry(DialogUnitsToPixels(control.rect));
@@ -53,3 +56,5 @@ bool IsDefaultPushButton(HWND control) {
     return control != nullptr && control->inherits("QPushButton") &&
            (control->property(kStyleProperty).toUInt() & 0xF) == BS_DEFPUSHBUTTON;
 }
+
+}  // namespace platform::qt

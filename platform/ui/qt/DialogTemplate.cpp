@@ -10,6 +10,8 @@
 #include "platform/ui/Messages.h"
 #include "platform/ui/Resources.h"
 
+namespace platform::qt {
+
 namespace {
 
 const std::map<QString, DWORD>& StyleNames() {
@@ -95,7 +97,7 @@ std::optional<DWORD> ParseStyle(const QString& text) {
 }
 
 std::optional<DialogTemplate> DialogTemplate::Load(UINT id) {
-    QFile file(ResourcePath(ResourceKind::Dialog, id));
+    QFile file(ResourcePath(platform::ResourceKind::Dialog, id));
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
@@ -156,3 +158,5 @@ std::optional<UINT> ResourceNumber(const QString& text) {
     const uint number = text.mid(1).toUInt(&ok, 10);
     return ok ? std::optional<UINT>(number) : std::nullopt;
 }
+
+}  // namespace platform::qt

@@ -17,6 +17,8 @@
 
 #include "platform/ui/UiTypes.h"
 
+namespace platform::qt {
+
 struct ControlTemplate {
     int id = 0;
     QString className;  // lower case
@@ -51,3 +53,5 @@ QRect DialogUnitsToPixels(const QRect& rect);
 
 // The resource number that a control text such as "#129" names; none for other texts.
 std::optional<UINT> ResourceNumber(const QString& text);
+
+}  // namespace platform::qt

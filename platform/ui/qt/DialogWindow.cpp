@@ -16,6 +16,8 @@
 #include "platform/ui/qt/ControlFactory.h"
 #include "platform/ui/qt/WindowPlumbing.h"
 
+namespace platform::qt {
+
 namespace {
 
 Qt::WindowFlags FlagsOf(const DialogTemplate& dialogTemplate) {
@@ -175,13 +177,15 @@ int DialogWindow::EnterCommand() const {
     const QWidget* focused = focusWidget();
     for (HWND control : controls_) {
         if (control == focused && control->inherits("QPushButton")) {
-            return control->property(platform::qt::kControlIdProperty).toInt();
+            return control->property(kControlIdProperty).toInt();
         }
     }
     for (HWND control : controls_) {
         if (IsDefaultPushButton(control)) {
-            return control->property(platform::qt::kControlIdProperty).toInt();
+            return control->property(kControlIdProperty).toInt();
         }
     }
     return IDOK;
 }
+
+}  // namespace platform::qt

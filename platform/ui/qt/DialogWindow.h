@@ -12,7 +12,9 @@
 #include "platform/ui/qt/DialogTemplate.h"
 #include "platform/ui/qt/WindowPlumbing.h"
 
-class DialogWindow : public QWidget, public platform::qt::ControlProcedure {
+namespace platform::qt {
+
+class DialogWindow : public QWidget, public ControlProcedure {
 public:
     // owner (may be null) keeps a dialog without its own task-bar entry above it.
     DialogWindow(const DialogTemplate& dialogTemplate, HWND owner);
@@ -53,3 +55,5 @@ private:
     QPoint reportedAt_;                    // where the frame stood when shown or last moved
     std::vector<EventInProgress> events_;  // innermost last
 };
+
+}  // namespace platform::qt

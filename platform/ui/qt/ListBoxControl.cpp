@@ -13,7 +13,9 @@
 #include "platform/ui/ListBox.h"
 #include "platform/ui/PaintDc.h"
 #include "platform/ui/SystemMetrics.h"
-#include "platform/ui/qt/ControlFactory.h"
+#include "platform/ui/qt/DialogTemplate.h"
+
+namespace platform::qt {
 
 namespace {
 
@@ -32,13 +34,13 @@ QWidget* CreateListBoxControl(const ControlTemplate& control, QWidget* dialog) {
 
 ListBoxControl::ListBoxControl(DWORD style, QWidget* parent)
     : QWidget(parent),
-      m_style(style),
-      m_lines((style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0),
-      m_nItemHeight(QFontMetrics(font()).height()) {
+      style_(style),
+      lines_((style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0),
+      itemHeight_(QFontMetrics(font()).height()) {
     if ((style & WS_HSCROLL) != 0) {
-        m_pHorizontal = new QScrollBar(Qt::Horizontal, this);
-        m_pHorizontal->hide();
-        connect(m_pHorizontal, &QScrollBar::valueChanged, this, [this] { update(); });
+        horizontal_ = new QScrollBar(Qt::Horizontal, this);
+        horizontal_->hide();
+        connect(horizontal_, &QScrollBar::valueChanged, this, [this] { update(); });
     }
 }
 
@@ -46,85 +48,85 @@ LRESULT ListBoxControl::ControlProc(UINT message, WPARAM wParam, LPARAM lParam) 
     switch (message) {
         case LB_ADDSTRING: {
             const char* text = reinterpret_cast<const char*>(lParam);
-            const int index = m_lines.Add(text != nullptr ? text : "");
+            const int index = lines_.Add(text != nullptr ? text : "");
             update();
             return index;
         }
         case LB_DELETESTRING: {
-            const int left = m_lines.Delete(IndexOf(wParam));
-            m_nCaret = std::min(m_nCaret, std::max(m_lines.Count() - 1, 0));
+            const int left = lines_.Delete(IndexOf(wParam));
+            caret_ = std::min(caret_, std::max(lines_.Count() - 1, 0));
             update();
             return left;
         }
         case LB_RESETCONTENT:
-            m_lines.Reset();
-            m_nCaret = 0;
+            lines_.Reset();
+            caret_ = 0;
             update();
             return 0;
         case LB_GETCOUNT:
-            return m_lines.Count();
+            return lines_.Count();
         case LB_GETTEXT:
-            return m_lines.CopyText(IndexOf(wParam), reinterpret_cast<char*>(lParam));
+            return lines_.CopyText(IndexOf(wParam), reinterpret_cast<char*>(lParam));
         case LB_GETTEXTLEN:
-            return m_lines.TextLength(IndexOf(wParam));
+            return lines_.TextLength(IndexOf(wParam));
         case LB_SETCURSEL: {
-            const int index = m_lines.SetCurSel(IndexOf(wParam));
+            const int index = lines_.SetCurSel(IndexOf(wParam));
             if (index >= 0) {
-                m_nCaret = index;
+                caret_ = index;
                 // The selected line is scrolled into view.
-                const int top = m_lines.TopIndex();
+                const int top = lines_.TopIndex();
                 if (index < top) {
-                    m_lines.SetTopIndex(index, VisibleRows());
+                    lines_.SetTopIndex(index, VisibleRows());
                 } else if (index >= top + VisibleRows()) {
-                    m_lines.SetTopIndex(index - VisibleRows() + 1, VisibleRows());
+                    lines_.SetTopIndex(index - VisibleRows() + 1, VisibleRows());
                 }
             }
             update();
             return index;
         }
         case LB_GETCURSEL:
-            return m_lines.CurSel();
+            return lines_.CurSel();
         case LB_SETSEL: {
-            const int result = m_lines.SetSel(wParam != 0, static_cast<int>(lParam));
+            const int result = lines_.SetSel(wParam != 0, static_cast<int>(lParam));
             update();
             return result;
         }
         case LB_GETSEL:
-            return m_lines.IsSelected(IndexOf(wParam));
+            return lines_.IsSelected(IndexOf(wParam));
         case LB_SELITEMRANGEEX: {
-            const int result = m_lines.SelectRange(IndexOf(wParam), static_cast<int>(lParam));
+            const int result = lines_.SelectRange(IndexOf(wParam), static_cast<int>(lParam));
             update();
             return result;
         }
         case LB_SETTOPINDEX: {
-            const int result = m_lines.SetTopIndex(IndexOf(wParam), VisibleRows());
+            const int result = lines_.SetTopIndex(IndexOf(wParam), VisibleRows());
             update();
             return result;
         }
         case LB_GETTOPINDEX:
-            return m_lines.TopIndex();
+            return lines_.TopIndex();
         case LB_SETHORIZONTALEXTENT:
-            m_lines.SetHorizontalExtent(IndexOf(wParam));
+            lines_.SetHorizontalExtent(IndexOf(wParam));
             UpdateScrollBar();
             return 0;
         case LB_GETHORIZONTALEXTENT:
-            return m_lines.HorizontalExtent();
+            return lines_.HorizontalExtent();
         case LB_SETITEMHEIGHT:
             return SetItemHeight(lParam);
         case LB_GETITEMHEIGHT:
-            return m_nItemHeight;
+            return itemHeight_;
         case WM_SETREDRAW:
             // Switched back on, the list box repaints what changed meanwhile.
             setUpdatesEnabled(wParam != 0);
             return 0;
         case WM_SETFONT:
-            m_hFont = reinterpret_cast<HFONT>(wParam);
+            font_ = reinterpret_cast<HFONT>(wParam);
             if (lParam != 0) {
                 update();
             }
             return 0;
         case WM_GETFONT:
-            return reinterpret_cast<LRESULT>(m_hFont);
+            return reinterpret_cast<LRESULT>(font_);
         case WM_LBUTTONDBLCLK:
             Notify(LBN_DBLCLK);
             return 0;
@@ -138,61 +140,60 @@ LRESULT ListBoxControl::SetItemHeight(LPARAM lParam) {
     if (height <= 0 || height > kMaxItemHeight) {
         return LB_ERR;
     }
-    m_nItemHeight = height;
+    itemHeight_ = height;
     update();
     return 0;
 }
 
 RECT ListBoxControl::ItemRect(int index) const {
     const int offset = HorizontalOffset();
-    const int top = (index - m_lines.TopIndex()) * m_nItemHeight;
-    return RECT{-offset, top, std::max(width(), m_lines.HorizontalExtent()) - offset,
-                top + m_nItemHeight};
+    const int top = (index - lines_.TopIndex()) * itemHeight_;
+    return RECT{-offset, top, std::max(width(), lines_.HorizontalExtent()) - offset,
+                top + itemHeight_};
 }
 
 int ListBoxControl::ItemAreaHeight() const {
-    return m_pHorizontal != nullptr && m_pHorizontal->isVisible()
-               ? height() - m_pHorizontal->height()
-               : height();
+    return horizontal_ != nullptr && horizontal_->isVisible() ? height() - horizontal_->height()
+                                                              : height();
 }
 
 int ListBoxControl::VisibleRows() const {
-    return std::max(ItemAreaHeight() / m_nItemHeight, 1);
+    return std::max(ItemAreaHeight() / itemHeight_, 1);
 }
 
 int ListBoxControl::HorizontalOffset() const {
-    return m_pHorizontal != nullptr ? m_pHorizontal->value() : 0;
+    return horizontal_ != nullptr ? horizontal_->value() : 0;
 }
 
 int ListBoxControl::ItemAt(int y) const {
     if (y < 0 || y >= ItemAreaHeight()) {
         return -1;
     }
-    const int index = m_lines.TopIndex() + y / m_nItemHeight;
-    return index < m_lines.Count() ? index : -1;
+    const int index = lines_.TopIndex() + y / itemHeight_;
+    return index < lines_.Count() ? index : -1;
 }
 
 void ListBoxControl::Notify(WORD code) {
-    if ((m_style & LBS_NOTIFY) == 0 || parentWidget() == nullptr) {
+    if ((style_ & LBS_NOTIFY) == 0 || parentWidget() == nullptr) {
         return;
     }
-    const int id = property(platform::qt::kControlIdProperty).toInt();
+    const int id = property(kControlIdProperty).toInt();
     ::SendMessage(parentWidget(), WM_COMMAND, MAKEWPARAM(id, code),
                   reinterpret_cast<LPARAM>(static_cast<QWidget*>(this)));
 }
 
 void ListBoxControl::UpdateScrollBar() {
-    if (m_pHorizontal == nullptr) {
+    if (horizontal_ == nullptr) {
         return;
     }
     // The lines scroll sideways only as far as the widest line reaches.
-    const int room = m_lines.HorizontalExtent() - width();
+    const int room = lines_.HorizontalExtent() - width();
     const int barHeight = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    m_pHorizontal->setGeometry(0, height() - barHeight, width(), barHeight);
-    m_pHorizontal->setRange(0, std::max(room, 0));
-    m_pHorizontal->setPageStep(width());
-    m_pHorizontal->setSingleStep(std::max(m_nItemHeight / 2, 1));
-    m_pHorizontal->setVisible(room > 0);
+    horizontal_->setGeometry(0, height() - barHeight, width(), barHeight);
+    horizontal_->setRange(0, std::max(room, 0));
+    horizontal_->setPageStep(width());
+    horizontal_->setSingleStep(std::max(itemHeight_ / 2, 1));
+    horizontal_->setVisible(room > 0);
     update();
 }
 
@@ -207,35 +208,35 @@ void ListBoxControl::paintEvent(QPaintEvent* /*event*/) {
         return;  // an owner-drawn list box without its window object shows no lines
     }
     CFont font;  // outlives the surface that selects it
-    font.Attach(new QFont(m_hFont != nullptr ? *m_hFont : this->font()));
+    font.Attach(new QFont(font_ != nullptr ? *font_ : this->font()));
     CPaintDC dc(owner);
     dc.SelectObject(&font);
 
     DRAWITEMSTRUCT item{};
     item.CtlType = ODT_LISTBOX;
-    item.CtlID = static_cast<UINT>(property(platform::qt::kControlIdProperty).toInt());
+    item.CtlID = static_cast<UINT>(property(kControlIdProperty).toInt());
     item.hwndItem = this;
     item.hDC = &dc;
     const UINT disabled = isEnabled() ? 0 : ODS_DISABLED;
-    if (m_lines.Count() == 0) {
+    if (lines_.Count() == 0) {
         if (hasFocus()) {
             item.itemID = -1;
             item.itemAction = ODA_FOCUS;
             item.itemState = ODS_FOCUS | disabled;
-            item.rcItem = ItemRect(m_lines.TopIndex());
+            item.rcItem = ItemRect(lines_.TopIndex());
             ::SendMessage(this, OCM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
         }
         return;
     }
-    for (int i = m_lines.TopIndex(); i < m_lines.Count(); ++i) {
+    for (int i = lines_.TopIndex(); i < lines_.Count(); ++i) {
         const RECT rect = ItemRect(i);
         if (rect.top >= ItemAreaHeight()) {
             break;
         }
         item.itemID = i;
         item.itemAction = ODA_DRAWENTIRE;
-        item.itemState = (m_lines.IsSelected(i) > 0 ? ODS_SELECTED : 0) |
-                         (hasFocus() && i == m_nCaret ? ODS_FOCUS : 0) | disabled;
+        item.itemState = (lines_.IsSelected(i) > 0 ? ODS_SELECTED : 0) |
+                         (hasFocus() && i == caret_ ? ODS_FOCUS : 0) | disabled;
         item.rcItem = rect;
         ::SendMessage(this, OCM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
     }
@@ -250,12 +251,12 @@ void ListBoxControl::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || index < 0) {
         return;
     }
-    if (m_lines.MultipleSelection()) {
-        m_lines.SetSel(m_lines.IsSelected(index) == 0, index);
+    if (lines_.MultipleSelection()) {
+        lines_.SetSel(lines_.IsSelected(index) == 0, index);
     } else {
-        m_lines.SetCurSel(index);
+        lines_.SetCurSel(index);
     }
-    m_nCaret = index;
+    caret_ = index;
     update();
     Notify(LBN_SELCHANGE);
 }
@@ -277,3 +278,5 @@ void ListBoxControl::focusInEvent(QFocusEvent* /*event*/) {
 void ListBoxControl::focusOutEvent(QFocusEvent* /*event*/) {
     update();
 }
+
+}  // namespace platform::qt

@@ -6,19 +6,22 @@
 #include <QWidget>
 
 #include "platform/ui/UiTypes.h"
+#include "platform/ui/qt/DialogTemplate.h"
 #include "platform/ui/qt/ListBoxLines.h"
 #include "platform/ui/qt/WindowPlumbing.h"
 
 class QScrollBar;
 
-class ListBoxControl : public QWidget, public platform::qt::ControlProcedure {
+namespace platform::qt {
+
+class ListBoxControl : public QWidget, public ControlProcedure {
 public:
     ListBoxControl(DWORD style, QWidget* parent);
 
     LRESULT ControlProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // The most lines the list box takes before it answers LB_ERRSPACE.
-    void SetCapacity(int capacity) { m_lines.SetCapacity(capacity); }
+    void SetCapacity(int capacity) { lines_.SetCapacity(capacity); }
 
     // The rectangle of line index in client coordinates, shifted by the sideways scrolling.
     RECT ItemRect(int index) const;
@@ -43,10 +46,15 @@ private:
     void UpdateScrollBar();
     LRESULT SetItemHeight(LPARAM lParam);
 
-    DWORD m_style;
-    ListBoxLines m_lines;
-    HFONT m_hFont = nullptr;  // not owned: the sender keeps it alive while the list box lives
-    int m_nItemHeight;
-    int m_nCaret = 0;                     // the line that shows the focus
-    QScrollBar* m_pHorizontal = nullptr;  // with WS_HSCROLL only
+    DWORD style_;
+    ListBoxLines lines_;
+    HFONT font_ = nullptr;  // not owned: the sender keeps it alive while the list box lives
+    int itemHeight_;
+    int caret_ = 0;                     // the line that shows the focus
+    QScrollBar* horizontal_ = nullptr;  // with WS_HSCROLL only
 };
+
+// The creator of the "listbox" control class of dialog templates (ControlFactory.h).
+QWidget* CreateListBoxControl(const ControlTemplate& control, QWidget* dialog);
+
+}  // namespace platform::qt

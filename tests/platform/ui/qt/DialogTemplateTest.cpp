@@ -5,6 +5,8 @@
 #include "platform/ui/Messages.h"
 #include "platform/ui/qt/DialogTemplate.h"
 
+namespace platform::qt {
+
 namespace {
 
 TEST(DialogUnits, ConvertWithTheTemplateFontsBaseUnitsRoundingHalfAwayFromZero) {
@@ -43,3 +45,5 @@ TEST(DialogTemplate, RefusesWhatItCannotBuild) {
 }
 
 }  // namespace
+
+}  // namespace platform::qt

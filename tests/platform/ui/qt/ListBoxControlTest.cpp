@@ -13,6 +13,8 @@
 #include "platform/ui/qt/ListBoxControl.h"
 #include "tests/platform/ui/support/ModalRun.h"
 
+namespace platform::qt {
+
 namespace {
 
 constexpr int kItemHeight = 20;
@@ -33,11 +35,11 @@ protected:
         parent.Detach();
         window = std::make_unique<QWidget>();
         window->resize(300, 200);
-        platform::qt::RegisterWindow(window.get());
+        RegisterWindow(window.get());
         ASSERT_TRUE(parent.SubclassWindow(window.get()));
         control = new ListBoxControl(style, window.get());
-        platform::qt::RegisterWindow(control);
-        control->setProperty(platform::qt::kControlIdProperty, 77);
+        RegisterWindow(control);
+        control->setProperty(kControlIdProperty, 77);
         control->setGeometry(0, 0, 200, 90);
         ASSERT_TRUE(list.SubclassWindow(control));
         list.SendMessage(LB_SETITEMHEIGHT, 0, MAKELPARAM(kItemHeight, 0));
@@ -122,3 +124,5 @@ TEST_F(ListBoxControlTest, HorizontalExtentScrollsOnlyWithAScrollBar) {
         EXPECT_EQ(requests[0].rcItem.right, c.left + 1000);
     }
 }
+
+}  // namespace platform::qt

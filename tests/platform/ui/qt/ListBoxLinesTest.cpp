@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace platform::qt {
+
 TEST(ListBoxLines, AnswersErrForIndicesOutsideTheList) {
     ListBoxLines lines;
     lines.Add("abc");
@@ -44,3 +46,5 @@ TEST(ListBoxLines, TopIndexStopsWhereTheLastPageIsFull) {
         EXPECT_EQ(lines.TopIndex(), c.top) << c.request << " with " << c.rows << " rows";
     }
 }
+
+}  // namespace platform::qt
