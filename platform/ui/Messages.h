@@ -33,7 +33,6 @@ inline constexpr UINT LB_ADDSTRING = 0x0180;
 inline constexpr UINT LB_DELETESTRING = 0x0182;
 inline constexpr UINT LB_SELITEMRANGEEX = 0x0183;
 inline constexpr UINT LB_RESETCONTENT = 0x0184;
-inline constexpr UINT LB_SETSEL = 0x0185;
 inline constexpr UINT LB_SETCURSEL = 0x0186;
 inline constexpr UINT LB_GETSEL = 0x0187;
 inline constexpr UINT LB_GETCURSEL = 0x0188;
@@ -55,7 +54,6 @@ inline constexpr UINT CB_ADDSTRING = 0x0143;
 inline constexpr UINT CB_GETCOUNT = 0x0146;
 inline constexpr UINT CB_GETCURSEL = 0x0147;
 inline constexpr UINT CB_GETLBTEXT = 0x0148;
-inline constexpr UINT CB_GETLBTEXTLEN = 0x0149;
 inline constexpr UINT CB_RESETCONTENT = 0x014B;
 inline constexpr UINT CB_SETCURSEL = 0x014E;
 inline constexpr UINT CB_GETITEMDATA = 0x0150;
@@ -111,13 +109,9 @@ inline constexpr DWORD SS_BITMAP = 0x000E;
 inline constexpr DWORD SS_TYPEMASK = 0x001F;
 inline constexpr DWORD SS_NOPREFIX = 0x0080;
 
-// Notifications of a list box to its owner (WM_COMMAND, high word), sent with LBS_NOTIFY.
-inline constexpr WORD LBN_SELCHANGE = 1;
-inline constexpr WORD LBN_DBLCLK = 2;
-
-// List box styles.
+// List box styles. LBS_NOTIFY is taken and sends nothing: no dialog here listens to its list
+// box. LBS_EXTENDEDSEL makes a list of many selections.
 inline constexpr DWORD LBS_NOTIFY = 0x0001;
-inline constexpr DWORD LBS_MULTIPLESEL = 0x0008;
 inline constexpr DWORD LBS_OWNERDRAWFIXED = 0x0010;
 inline constexpr DWORD LBS_HASSTRINGS = 0x0040;
 inline constexpr DWORD LBS_NOINTEGRALHEIGHT = 0x0100;

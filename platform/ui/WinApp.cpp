@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "platform/ui/CommandLineInfo.h"
+#include "platform/ui/UiTestAccess.h"
 #include "tidewell/Version.h"
 
 namespace {
@@ -61,4 +62,8 @@ int CWinApp::Run(int argc, char** argv) {
     SetCommandLine(argc, argv);
     InitInstance();
     return 0;
+}
+
+void platform::testing::UiTestAccess::SetCommandLine(CWinApp& app, int argc, char** argv) {
+    app.SetCommandLine(argc, argv);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "about/CColorComboBox.h"
+#include "platform/ui/UiTestAccess.h"
 #include "platform/ui/qt/ComboBoxControl.h"
 
 namespace {
@@ -69,7 +70,8 @@ TEST_F(ColorComboBoxTest, ACreatedBoxListsTheNamedColoursWithBlackSelected) {
 
 TEST_F(ColorComboBoxTest, AFullBoxKeepsTheNamesAddedSoFar) {
     ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST, kRect, &parent, 5));
-    dynamic_cast<platform::qt::ComboBoxControl&>(*combo.GetSafeHwnd()).SetCapacity(3);
+    platform::testing::UiTestAccess::SetCapacity(
+        dynamic_cast<platform::qt::ComboBoxControl&>(*combo.GetSafeHwnd()), 3);
     combo.FillColors();
     EXPECT_EQ(Names(), (std::vector<std::string>{"Black", "White", "Maroon"}));
 }

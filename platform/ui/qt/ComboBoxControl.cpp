@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/ui/Messages.h"
+#include "platform/ui/UiTestAccess.h"
 
 namespace platform::qt {
 
@@ -53,8 +54,6 @@ LRESULT ComboBoxControl::ControlProc(UINT message, WPARAM wParam, LPARAM lParam)
             return Valid(index) ? index : CB_ERR;
         case CB_GETCURSEL:
             return currentIndex() >= 0 ? currentIndex() : CB_ERR;
-        case CB_GETLBTEXTLEN:
-            return Valid(index) ? itemText(index).toUtf8().size() : CB_ERR;
         case CB_GETLBTEXT: {
             char* buffer = reinterpret_cast<char*>(lParam);
             if (!Valid(index) || buffer == nullptr) {
@@ -70,3 +69,7 @@ LRESULT ComboBoxControl::ControlProc(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 }  // namespace platform::qt
+
+void platform::testing::UiTestAccess::SetCapacity(qt::ComboBoxControl& control, int capacity) {
+    control.capacity_ = capacity;
+}

@@ -45,6 +45,26 @@ const std::map<QString, DWORD>& StyleNames() {
     return names;
 }
 
+// Parses "WS_CHILD | WS_VISIBLE | 0x1"; none when a part is neither a known name nor a number.
+std::optional<DWORD> ParseStyle(const QString& text) {
+    DWORD style = 0;
+    const QStringList parts = text.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    for (const QString& raw : parts) {
+        const QString part = raw.trimmed();
+        if (const auto named = StyleNames().find(part); named != StyleNames().end()) {
+            style |= named->second;
+            continue;
+        }
+        bool ok = false;
+        const uint number = part.toUInt(&ok, 0);
+        if (!ok) {
+            return std::nullopt;
+        }
+        style |= number;
+    }
+    return style;
+}
+
 // MulDiv of the other platform: value * numerator / denominator rounded half away from zero.
 int ScaleRounded(int value, int numerator, int denominator) {
     const std::int64_t product = static_cast<std::int64_t>(value) * numerator;
@@ -76,25 +96,6 @@ std::optional<ControlTemplate> ParseControl(const QJsonObject& object) {
 }
 
 }  // namespace
-
-std::optional<DWORD> ParseStyle(const QString& text) {
-    DWORD style = 0;
-    const QStringList parts = text.split(QLatin1Char('|'), Qt::SkipEmptyParts);
-    for (const QString& raw : parts) {
-        const QString part = raw.trimmed();
-        if (const auto named = StyleNames().find(part); named != StyleNames().end()) {
-            style |= named->second;
-            continue;
-        }
-        bool ok = false;
-        const uint number = part.toUInt(&ok, 0);
-        if (!ok) {
-            return std::nullopt;
-        }
-        style |= number;
-    }
-    return style;
-}
 
 std::optional<DialogTemplate> DialogTemplate::Load(UINT id) {
     QFile file(ResourcePath(platform::ResourceKind::Dialog, id));

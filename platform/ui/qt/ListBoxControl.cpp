@@ -13,6 +13,7 @@
 #include "platform/ui/ListBox.h"
 #include "platform/ui/PaintDc.h"
 #include "platform/ui/SystemMetrics.h"
+#include "platform/ui/UiTestAccess.h"
 #include "platform/ui/qt/DialogTemplate.h"
 
 namespace platform::qt {
@@ -34,8 +35,7 @@ QWidget* CreateListBoxControl(const ControlTemplate& control, QWidget* dialog) {
 
 ListBoxControl::ListBoxControl(DWORD style, QWidget* parent)
     : QWidget(parent),
-      style_(style),
-      lines_((style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0),
+      lines_((style & LBS_EXTENDEDSEL) != 0),
       itemHeight_(QFontMetrics(font()).height()) {
     if ((style & WS_HSCROLL) != 0) {
         horizontal_ = new QScrollBar(Qt::Horizontal, this);
@@ -73,24 +73,12 @@ LRESULT ListBoxControl::ControlProc(UINT message, WPARAM wParam, LPARAM lParam) 
             const int index = lines_.SetCurSel(IndexOf(wParam));
             if (index >= 0) {
                 caret_ = index;
-                // The selected line is scrolled into view.
-                const int top = lines_.TopIndex();
-                if (index < top) {
-                    lines_.SetTopIndex(index, VisibleRows());
-                } else if (index >= top + VisibleRows()) {
-                    lines_.SetTopIndex(index - VisibleRows() + 1, VisibleRows());
-                }
             }
             update();
             return index;
         }
         case LB_GETCURSEL:
             return lines_.CurSel();
-        case LB_SETSEL: {
-            const int result = lines_.SetSel(wParam != 0, static_cast<int>(lParam));
-            update();
-            return result;
-        }
         case LB_GETSEL:
             return lines_.IsSelected(IndexOf(wParam));
         case LB_SELITEMRANGEEX: {
@@ -127,9 +115,6 @@ LRESULT ListBoxControl::ControlProc(UINT message, WPARAM wParam, LPARAM lParam) 
             return 0;
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(font_);
-        case WM_LBUTTONDBLCLK:
-            Notify(LBN_DBLCLK);
-            return 0;
         default:
             return 0;
     }
@@ -163,23 +148,6 @@ int ListBoxControl::VisibleRows() const {
 
 int ListBoxControl::HorizontalOffset() const {
     return horizontal_ != nullptr ? horizontal_->value() : 0;
-}
-
-int ListBoxControl::ItemAt(int y) const {
-    if (y < 0 || y >= ItemAreaHeight()) {
-        return -1;
-    }
-    const int index = lines_.TopIndex() + y / itemHeight_;
-    return index < lines_.Count() ? index : -1;
-}
-
-void ListBoxControl::Notify(WORD code) {
-    if ((style_ & LBS_NOTIFY) == 0 || parentWidget() == nullptr) {
-        return;
-    }
-    const int id = property(kControlIdProperty).toInt();
-    ::SendMessage(parentWidget(), WM_COMMAND, MAKEWPARAM(id, code),
-                  reinterpret_cast<LPARAM>(static_cast<QWidget*>(this)));
 }
 
 void ListBoxControl::UpdateScrollBar() {
@@ -246,21 +214,6 @@ void ListBoxControl::resizeEvent(QResizeEvent* /*event*/) {
     UpdateScrollBar();
 }
 
-void ListBoxControl::mousePressEvent(QMouseEvent* event) {
-    const int index = ItemAt(event->position().toPoint().y());
-    if (event->button() != Qt::LeftButton || index < 0) {
-        return;
-    }
-    if (lines_.MultipleSelection()) {
-        lines_.SetSel(lines_.IsSelected(index) == 0, index);
-    } else {
-        lines_.SetCurSel(index);
-    }
-    caret_ = index;
-    update();
-    Notify(LBN_SELCHANGE);
-}
-
 void ListBoxControl::mouseDoubleClickEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     ::SendMessage(this, WM_LBUTTONDBLCLK, 0, MAKELPARAM(at.x(), at.y()));
@@ -280,3 +233,7 @@ void ListBoxControl::focusOutEvent(QFocusEvent* /*event*/) {
 }
 
 }  // namespace platform::qt
+
+void platform::testing::UiTestAccess::SetCapacity(qt::ListBoxControl& control, int capacity) {
+    control.lines_.capacity_ = std::max(capacity, 0);
+}

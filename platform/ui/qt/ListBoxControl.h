@@ -1,6 +1,13 @@
 // The list box control: a Qt widget that keeps the lines (ListBoxLines), answers the list box
 // messages, and has its owner-drawn lines drawn by its window object (CListBox::DrawItem),
 // one draw request per visible line, from the top line down.
+//
+// It is built for what the programs ask of it: the credits list, disabled, takes its lines,
+// top line, font and line height by message and is scrolled sideways by its horizontal extent.
+// The selection is set by message only (a click selects nothing), a list of many selections
+// (LBS_EXTENDEDSEL) answers the range selection of the select-all command, and no notification
+// is sent to the owner. A double click and a context-menu request reach the window object as
+// WM_LBUTTONDBLCLK and WM_CONTEXTMENU.
 #pragma once
 
 #include <QWidget>
@@ -12,6 +19,10 @@
 
 class QScrollBar;
 
+namespace platform::testing {
+class UiTestAccess;
+}  // namespace platform::testing
+
 namespace platform::qt {
 
 class ListBoxControl : public QWidget, public ControlProcedure {
@@ -20,8 +31,16 @@ public:
 
     LRESULT ControlProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    // The most lines the list box takes before it answers LB_ERRSPACE.
-    void SetCapacity(int capacity) { lines_.SetCapacity(capacity); }
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    friend class platform::testing::UiTestAccess;
 
     // The rectangle of line index in client coordinates, shifted by the sideways scrolling.
     RECT ItemRect(int index) const;
@@ -29,24 +48,10 @@ public:
     int VisibleRows() const;
     // How far the lines are scrolled sideways, in pixels.
     int HorizontalOffset() const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-
-private:
-    int ItemAt(int y) const;
     int ItemAreaHeight() const;
-    void Notify(WORD code);
     void UpdateScrollBar();
     LRESULT SetItemHeight(LPARAM lParam);
 
-    DWORD style_;
     ListBoxLines lines_;
     HFONT font_ = nullptr;  // not owned: the sender keeps it alive while the list box lives
     int itemHeight_;

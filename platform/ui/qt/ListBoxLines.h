@@ -7,6 +7,10 @@
 
 #include "platform/Win32Types.h"
 
+namespace platform::testing {
+class UiTestAccess;
+}  // namespace platform::testing
+
 namespace platform::qt {
 
 class ListBoxLines {
@@ -15,20 +19,16 @@ public:
     static constexpr int kErr = -1;       // LB_ERR
     static constexpr int kErrSpace = -2;  // LB_ERRSPACE
 
+    // A list of many selections answers the range selection, and no single selection.
     explicit ListBoxLines(bool multipleSelection = false);
 
-    // Lines beyond the capacity are refused with kErrSpace; lowering it keeps existing lines.
-    void SetCapacity(int capacity);
-    int Capacity() const { return capacity_; }
-
-    int Add(std::string text);  // new index, or kErrSpace
+    int Add(std::string text);  // new index, or kErrSpace beyond the capacity
     int Delete(int index);      // lines left, or kErr
     void Reset();
     int Count() const { return static_cast<int>(lines_.size()); }
     int TextLength(int index) const;  // or kErr
     // Copies the line and its terminator into buffer; the length, or kErr.
     int CopyText(int index, char* buffer) const;
-    const std::string* Text(int index) const;
 
     // Single selection: index -1 clears it. Multiple selection refuses this (kErr).
     int SetCurSel(int index);
@@ -36,8 +36,6 @@ public:
     int IsSelected(int index) const;  // 1, 0 or kErr
     // Multiple selection only: selects first..last, or deselects last..first when last < first.
     int SelectRange(int first, int last);
-    int SetSel(bool select, int index);  // multiple selection only; index -1 means all
-    bool MultipleSelection() const { return multiple_; }
 
     // The first line shown; pulled back so that the last page is full when it can be.
     int SetTopIndex(int index, int visibleRows);
@@ -47,6 +45,8 @@ public:
     int HorizontalExtent() const { return extent_; }
 
 private:
+    friend class platform::testing::UiTestAccess;
+
     bool Valid(int index) const { return index >= 0 && index < Count(); }
 
     bool multiple_;

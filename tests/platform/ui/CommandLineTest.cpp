@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/ui/CommandLineInfo.h"
+#include "platform/ui/UiTestAccess.h"
 #include "platform/ui/WinApp.h"
 
 namespace {
@@ -37,7 +38,8 @@ std::vector<Seen> Parse(platform::CommandLineChars chars, std::vector<std::strin
     TestApp app(chars);
     std::vector<char*> argv{const_cast<char*>("program")};
     for (std::string& arg : args) argv.push_back(arg.data());
-    app.SetCommandLine(static_cast<int>(argv.size()), argv.data());
+    platform::testing::UiTestAccess::SetCommandLine(app, static_cast<int>(argv.size()),
+                                                    argv.data());
     Recorder recorder;
     app.ParseCommandLine(recorder);
     return recorder.seen;
