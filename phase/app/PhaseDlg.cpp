@@ -111,7 +111,7 @@ void CPhaseDlg::OnSysCommand(UINT nID, LPARAM lParam) {
 
 void CPhaseDlg::OnPaint() {
     if (IsIconic()) {
-        PaintIconCentred(m_hIcon);
+        PaintIconCentered(m_hIcon);
         return;
     }
 

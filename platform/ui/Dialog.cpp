@@ -40,7 +40,7 @@ INT_PTR CDialog::DoModal() {
     const bool focusFirst = SendMessage(WM_INITDIALOG) != FALSE;
     // A dialog that set-up did not place is shown in the middle.
     if (!window->testAttribute(Qt::WA_Moved)) {
-        window->Centre();
+        window->Center();
     }
     if (focusFirst) {
         window->FocusFirstControl();
@@ -116,7 +116,7 @@ BOOL CDialog::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
     }
 }
 
-void CDialog::PaintIconCentred(HICON hIcon) {
+void CDialog::PaintIconCentered(HICON hIcon) {
     CPaintDC dc(this);
     const int cxIcon = GetSystemMetrics(SM_CXICON);
     const int cyIcon = GetSystemMetrics(SM_CYICON);

@@ -109,7 +109,7 @@ inline constexpr DWORD SS_BITMAP = 0x000E;
 inline constexpr DWORD SS_TYPEMASK = 0x001F;
 inline constexpr DWORD SS_NOPREFIX = 0x0080;
 
-// List box styles. LBS_NOTIFY is taken and sends nothing: no dialog here listens to its list
+// List box styles. LBS_NOTIFY is accepted and sends nothing: no dialog here listens to its list
 // box. LBS_EXTENDEDSEL makes a list of many selections.
 inline constexpr DWORD LBS_NOTIFY = 0x0001;
 inline constexpr DWORD LBS_OWNERDRAWFIXED = 0x0010;

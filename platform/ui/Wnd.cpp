@@ -29,8 +29,8 @@ QString TimerName(UINT_PTR nIDEvent) {
     return QStringLiteral("twTimer%1").arg(nIDEvent);
 }
 
-// The procedure of the window's class: its default handling (step 6 in Wnd.h).
-LRESULT ClassProcedure(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+// The default handling of a window: the procedure of its widget's class (step 6 in Wnd.h).
+LRESULT DefaultProcedure(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!IsWindow(hWnd)) {
         return 0;
     }
@@ -48,7 +48,7 @@ LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (CWnd* object = CWnd::FromHandlePermanent(hWnd)) {
         return object->Deliver(message, wParam, lParam);
     }
-    return ClassProcedure(hWnd, message, wParam, lParam);
+    return DefaultProcedure(hWnd, message, wParam, lParam);
 }
 
 CWnd::CWnd() = default;
@@ -147,7 +147,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    return ClassProcedure(m_hWnd, message, wParam, lParam);
+    return DefaultProcedure(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::Default() {

@@ -80,7 +80,7 @@ void DialogWindow::FocusFirstControl() {
     setFocus();
 }
 
-void DialogWindow::Centre() {
+void DialogWindow::Center() {
     const QWidget* owner = parentWidget();
     const QRect area = owner != nullptr ? owner->frameGeometry()
                        : QGuiApplication::primaryScreen() != nullptr

@@ -22,7 +22,7 @@ public:
     // Puts the focus on the first control that takes it, or on the window itself.
     void FocusFirstControl();
     // Places the window in the middle of its owner, or of the primary screen.
-    void Centre();
+    void Center();
 
     // Default handling: Qt's own handling of the event that the message came from (once),
     // the window's icon (WM_SETICON), and the system commands that close, minimise and
