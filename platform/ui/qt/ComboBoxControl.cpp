@@ -12,10 +12,6 @@ namespace {
 // The style bits that say which kind of combo box it is.
 constexpr DWORD kKindMask = 0x3;
 
-int IndexOf(WPARAM wParam) {
-    return static_cast<int>(static_cast<INT_PTR>(wParam));
-}
-
 }  // namespace
 
 ComboBoxControl::ComboBoxControl(DWORD style, QWidget* parent) : QComboBox(parent), style_(style) {
@@ -23,7 +19,7 @@ ComboBoxControl::ComboBoxControl(DWORD style, QWidget* parent) : QComboBox(paren
 }
 
 LRESULT ComboBoxControl::ControlProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    const int index = IndexOf(wParam);
+    const int index = IndexParameter(wParam);
     switch (message) {
         case WM_CREATE:
             return (style_ & kKindMask) == 0 ? -1 : 0;

@@ -23,10 +23,6 @@ namespace {
 // The largest line height a list box takes.
 constexpr int kMaxItemHeight = 255;
 
-int IndexOf(WPARAM wParam) {
-    return static_cast<int>(static_cast<INT_PTR>(wParam));
-}
-
 }  // namespace
 
 QWidget* CreateListBoxControl(const ControlTemplate& control, QWidget* dialog) {
@@ -53,7 +49,7 @@ LRESULT ListBoxControl::ControlProc(UINT message, WPARAM wParam, LPARAM lParam) 
             return index;
         }
         case LB_DELETESTRING: {
-            const int left = lines_.Delete(IndexOf(wParam));
+            const int left = lines_.Delete(IndexParameter(wParam));
             caret_ = std::min(caret_, std::max(lines_.Count() - 1, 0));
             update();
             return left;
@@ -66,11 +62,11 @@ LRESULT ListBoxControl::ControlProc(UINT message, WPARAM wParam, LPARAM lParam) 
         case LB_GETCOUNT:
             return lines_.Count();
         case LB_GETTEXT:
-            return lines_.CopyText(IndexOf(wParam), reinterpret_cast<char*>(lParam));
+            return lines_.CopyText(IndexParameter(wParam), reinterpret_cast<char*>(lParam));
         case LB_GETTEXTLEN:
-            return lines_.TextLength(IndexOf(wParam));
+            return lines_.TextLength(IndexParameter(wParam));
         case LB_SETCURSEL: {
-            const int index = lines_.SetCurSel(IndexOf(wParam));
+            const int index = lines_.SetCurSel(IndexParameter(wParam));
             if (index >= 0) {
                 caret_ = index;
             }
@@ -80,21 +76,21 @@ LRESULT ListBoxControl::ControlProc(UINT message, WPARAM wParam, LPARAM lParam) 
         case LB_GETCURSEL:
             return lines_.CurSel();
         case LB_GETSEL:
-            return lines_.IsSelected(IndexOf(wParam));
+            return lines_.IsSelected(IndexParameter(wParam));
         case LB_SELITEMRANGEEX: {
-            const int result = lines_.SelectRange(IndexOf(wParam), static_cast<int>(lParam));
+            const int result = lines_.SelectRange(IndexParameter(wParam), static_cast<int>(lParam));
             update();
             return result;
         }
         case LB_SETTOPINDEX: {
-            const int result = lines_.SetTopIndex(IndexOf(wParam), VisibleRows());
+            const int result = lines_.SetTopIndex(IndexParameter(wParam), VisibleRows());
             update();
             return result;
         }
         case LB_GETTOPINDEX:
             return lines_.TopIndex();
         case LB_SETHORIZONTALEXTENT:
-            lines_.SetHorizontalExtent(IndexOf(wParam));
+            lines_.SetHorizontalExtent(IndexParameter(wParam));
             UpdateScrollBar();
             return 0;
         case LB_GETHORIZONTALEXTENT:

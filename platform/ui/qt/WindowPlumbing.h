@@ -18,6 +18,12 @@ public:
     virtual LRESULT ControlProc(UINT message, WPARAM wParam, LPARAM lParam) = 0;
 };
 
+// The line or entry index that a list box or combo box message carries in wParam, where -1
+// travels as all bits set.
+constexpr int IndexParameter(WPARAM wParam) {
+    return static_cast<int>(static_cast<INT_PTR>(wParam));
+}
+
 // The property of a control widget that holds its control identifier.
 inline constexpr char kControlIdProperty[] = "twControlId";
 
