@@ -19,7 +19,9 @@ class Recorder : public CCommandLineInfo {
 public:
     void ParseParam(const char* pszParam, BOOL bFlag, BOOL bLast) override {
         std::wstring bytes;
-        for (const unsigned char c : std::string(pszParam)) bytes.push_back(c);
+        for (const unsigned char c : std::string(pszParam)) {
+            bytes.push_back(c);
+        }
         seen.push_back({bytes, bFlag != FALSE, bLast != FALSE, false});
     }
     void ParseParam(const wchar_t* pszParam, BOOL bFlag, BOOL bLast) override {
@@ -37,7 +39,9 @@ public:
 std::vector<Seen> Parse(platform::CommandLineChars chars, std::vector<std::string> args) {
     TestApp app(chars);
     std::vector<char*> argv{const_cast<char*>("program")};
-    for (std::string& arg : args) argv.push_back(arg.data());
+    for (std::string& arg : args) {
+        argv.push_back(arg.data());
+    }
     platform::testing::UiTestAccess::SetCommandLine(app, static_cast<int>(argv.size()),
                                                     argv.data());
     Recorder recorder;
@@ -55,7 +59,9 @@ TEST(ParseCommandLine, HandsOnEachArgumentInOrderWithoutItsLeadingDashOrSlash) {
     EXPECT_EQ(Parse(platform::CommandLineChars::Wide, args), wide);
 
     std::vector<Seen> narrow = wide;
-    for (Seen& s : narrow) std::get<3>(s) = false;
+    for (Seen& s : narrow) {
+        std::get<3>(s) = false;
+    }
     EXPECT_EQ(Parse(platform::CommandLineChars::Narrow, args), narrow);
 }
 

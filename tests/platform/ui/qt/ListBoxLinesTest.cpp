@@ -25,7 +25,9 @@ TEST(ListBoxLines, AnswersErrForIndicesOutsideTheList) {
 
 TEST(ListBoxLines, SingleSelectionKeepsOneLineAndRefusesRanges) {
     ListBoxLines lines;
-    for (const char* s : {"a", "b", "c"}) lines.Add(s);
+    for (const char* s : {"a", "b", "c"}) {
+        lines.Add(s);
+    }
     EXPECT_EQ(lines.SetCurSel(1), 1);
     EXPECT_EQ(lines.SetCurSel(2), 2);
     EXPECT_EQ(lines.IsSelected(1), 0);
@@ -37,7 +39,9 @@ TEST(ListBoxLines, SingleSelectionKeepsOneLineAndRefusesRanges) {
 
 TEST(ListBoxLines, TopIndexStopsWhereTheLastPageIsFull) {
     ListBoxLines lines;
-    for (int i = 0; i < 10; ++i) lines.Add("x");
+    for (int i = 0; i < 10; ++i) {
+        lines.Add("x");
+    }
     const struct {
         int request, rows, top;
     } cases[] = {{0, 4, 0}, {3, 4, 3}, {6, 4, 6}, {9, 4, 6}, {9, 20, 0}, {9, 0, 9}};
