@@ -10,8 +10,10 @@
 #include <vector>
 
 #include "platform/ui/ListBox.h"
-#include "platform/ui/ListBoxControl.h"
+#include "platform/ui/qt/ListBoxControl.h"
 #include "tests/platform/ui/support/ModalRun.h"
+
+namespace platform::qt {
 
 namespace {
 
@@ -122,3 +124,5 @@ TEST_F(ListBoxControlTest, HorizontalExtentScrollsOnlyWithAScrollBar) {
         EXPECT_EQ(requests[0].rcItem.right, c.left + 1000);
     }
 }
+
+}  // namespace platform::qt

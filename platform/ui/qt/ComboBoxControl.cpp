@@ -1,34 +1,33 @@
-#include "platform/ui/ComboBoxControl.h"
+#include "platform/ui/qt/ComboBoxControl.h"
 
 #include <cstring>
 
-#include "platform/ui/ComboBox.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/UiTestAccess.h"
+
+namespace platform::qt {
 
 namespace {
 
 // The style bits that say which kind of combo box it is.
 constexpr DWORD kKindMask = 0x3;
 
-int IndexOf(WPARAM wParam) {
-    return static_cast<int>(static_cast<INT_PTR>(wParam));
-}
-
 }  // namespace
 
-ComboBoxControl::ComboBoxControl(DWORD style, QWidget* parent) : QComboBox(parent), m_style(style) {
+ComboBoxControl::ComboBoxControl(DWORD style, QWidget* parent) : QComboBox(parent), style_(style) {
     setEditable((style & kKindMask) != CBS_DROPDOWNLIST);
 }
 
 LRESULT ComboBoxControl::ControlProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    const int index = IndexOf(wParam);
+    const int index = IndexParameter(wParam);
     switch (message) {
         case WM_CREATE:
-            return (m_style & kKindMask) == 0 ? -1 : 0;
+            return (style_ & kKindMask) == 0 ? -1 : 0;
         case CB_RESETCONTENT:
             clear();
             return 0;
         case CB_ADDSTRING: {
-            if (count() >= m_capacity) {
+            if (count() >= capacity_) {
                 return CB_ERRSPACE;
             }
             const char* text = reinterpret_cast<const char*>(lParam);
@@ -51,8 +50,6 @@ LRESULT ComboBoxControl::ControlProc(UINT message, WPARAM wParam, LPARAM lParam)
             return Valid(index) ? index : CB_ERR;
         case CB_GETCURSEL:
             return currentIndex() >= 0 ? currentIndex() : CB_ERR;
-        case CB_GETLBTEXTLEN:
-            return Valid(index) ? itemText(index).toUtf8().size() : CB_ERR;
         case CB_GETLBTEXT: {
             char* buffer = reinterpret_cast<char*>(lParam);
             if (!Valid(index) || buffer == nullptr) {
@@ -65,4 +62,10 @@ LRESULT ComboBoxControl::ControlProc(UINT message, WPARAM wParam, LPARAM lParam)
         default:
             return 0;
     }
+}
+
+}  // namespace platform::qt
+
+void platform::testing::UiTestAccess::SetCapacity(qt::ComboBoxControl& control, int capacity) {
+    control.capacity_ = capacity;
 }

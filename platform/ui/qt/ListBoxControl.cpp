@@ -1,4 +1,4 @@
-#include "platform/ui/ListBoxControl.h"
+#include "platform/ui/qt/ListBoxControl.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -9,20 +9,19 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "platform/ui/ControlFactory.h"
-#include "platform/ui/Dc.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/ListBox.h"
+#include "platform/ui/PaintDc.h"
 #include "platform/ui/SystemMetrics.h"
+#include "platform/ui/UiTestAccess.h"
+#include "platform/ui/qt/DialogTemplate.h"
+
+namespace platform::qt {
 
 namespace {
 
 // The largest line height a list box takes.
 constexpr int kMaxItemHeight = 255;
-
-int IndexOf(WPARAM wParam) {
-    return static_cast<int>(static_cast<INT_PTR>(wParam));
-}
 
 }  // namespace
 
@@ -32,13 +31,12 @@ QWidget* CreateListBoxControl(const ControlTemplate& control, QWidget* dialog) {
 
 ListBoxControl::ListBoxControl(DWORD style, QWidget* parent)
     : QWidget(parent),
-      m_style(style),
-      m_lines((style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0),
-      m_nItemHeight(QFontMetrics(font()).height()) {
+      lines_((style & LBS_EXTENDEDSEL) != 0),
+      itemHeight_(QFontMetrics(font()).height()) {
     if ((style & WS_HSCROLL) != 0) {
-        m_pHorizontal = new QScrollBar(Qt::Horizontal, this);
-        m_pHorizontal->hide();
-        connect(m_pHorizontal, &QScrollBar::valueChanged, this, [this] { update(); });
+        horizontal_ = new QScrollBar(Qt::Horizontal, this);
+        horizontal_->hide();
+        connect(horizontal_, &QScrollBar::valueChanged, this, [this] { update(); });
     }
 }
 
@@ -46,88 +44,73 @@ LRESULT ListBoxControl::ControlProc(UINT message, WPARAM wParam, LPARAM lParam) 
     switch (message) {
         case LB_ADDSTRING: {
             const char* text = reinterpret_cast<const char*>(lParam);
-            const int index = m_lines.Add(text != nullptr ? text : "");
+            const int index = lines_.Add(text != nullptr ? text : "");
             update();
             return index;
         }
         case LB_DELETESTRING: {
-            const int left = m_lines.Delete(IndexOf(wParam));
-            m_nCaret = std::min(m_nCaret, std::max(m_lines.Count() - 1, 0));
+            const int left = lines_.Delete(IndexParameter(wParam));
+            caret_ = std::min(caret_, std::max(lines_.Count() - 1, 0));
             update();
             return left;
         }
         case LB_RESETCONTENT:
-            m_lines.Reset();
-            m_nCaret = 0;
+            lines_.Reset();
+            caret_ = 0;
             update();
             return 0;
         case LB_GETCOUNT:
-            return m_lines.Count();
+            return lines_.Count();
         case LB_GETTEXT:
-            return m_lines.CopyText(IndexOf(wParam), reinterpret_cast<char*>(lParam));
+            return lines_.CopyText(IndexParameter(wParam), reinterpret_cast<char*>(lParam));
         case LB_GETTEXTLEN:
-            return m_lines.TextLength(IndexOf(wParam));
+            return lines_.TextLength(IndexParameter(wParam));
         case LB_SETCURSEL: {
-            const int index = m_lines.SetCurSel(IndexOf(wParam));
+            const int index = lines_.SetCurSel(IndexParameter(wParam));
             if (index >= 0) {
-                m_nCaret = index;
-                // The selected line is scrolled into view.
-                const int top = m_lines.TopIndex();
-                if (index < top) {
-                    m_lines.SetTopIndex(index, VisibleRows());
-                } else if (index >= top + VisibleRows()) {
-                    m_lines.SetTopIndex(index - VisibleRows() + 1, VisibleRows());
-                }
+                caret_ = index;
             }
             update();
             return index;
         }
         case LB_GETCURSEL:
-            return m_lines.CurSel();
-        case LB_SETSEL: {
-            const int result = m_lines.SetSel(wParam != 0, static_cast<int>(lParam));
-            update();
-            return result;
-        }
+            return lines_.CurSel();
         case LB_GETSEL:
-            return m_lines.IsSelected(IndexOf(wParam));
+            return lines_.IsSelected(IndexParameter(wParam));
         case LB_SELITEMRANGEEX: {
-            const int result = m_lines.SelectRange(IndexOf(wParam), static_cast<int>(lParam));
+            const int result = lines_.SelectRange(IndexParameter(wParam), static_cast<int>(lParam));
             update();
             return result;
         }
         case LB_SETTOPINDEX: {
-            const int result = m_lines.SetTopIndex(IndexOf(wParam), VisibleRows());
+            const int result = lines_.SetTopIndex(IndexParameter(wParam), VisibleRows());
             update();
             return result;
         }
         case LB_GETTOPINDEX:
-            return m_lines.TopIndex();
+            return lines_.TopIndex();
         case LB_SETHORIZONTALEXTENT:
-            m_lines.SetHorizontalExtent(IndexOf(wParam));
+            lines_.SetHorizontalExtent(IndexParameter(wParam));
             UpdateScrollBar();
             return 0;
         case LB_GETHORIZONTALEXTENT:
-            return m_lines.HorizontalExtent();
+            return lines_.HorizontalExtent();
         case LB_SETITEMHEIGHT:
             return SetItemHeight(lParam);
         case LB_GETITEMHEIGHT:
-            return m_nItemHeight;
+            return itemHeight_;
         case WM_SETREDRAW:
             // Switched back on, the list box repaints what changed meanwhile.
             setUpdatesEnabled(wParam != 0);
             return 0;
         case WM_SETFONT:
-            m_hFont = reinterpret_cast<HFONT>(wParam);
+            font_ = reinterpret_cast<HFONT>(wParam);
             if (lParam != 0) {
                 update();
             }
             return 0;
         case WM_GETFONT:
-            return reinterpret_cast<LRESULT>(m_hFont);
-        case WM_LBUTTONDBLCLK:
-            Notify(LBN_DBLCLK);
-            return 0;
+            return reinterpret_cast<LRESULT>(font_);
         default:
             return 0;
     }
@@ -138,61 +121,43 @@ LRESULT ListBoxControl::SetItemHeight(LPARAM lParam) {
     if (height <= 0 || height > kMaxItemHeight) {
         return LB_ERR;
     }
-    m_nItemHeight = height;
+    itemHeight_ = height;
     update();
     return 0;
 }
 
 RECT ListBoxControl::ItemRect(int index) const {
     const int offset = HorizontalOffset();
-    const int top = (index - m_lines.TopIndex()) * m_nItemHeight;
-    return RECT{-offset, top, std::max(width(), m_lines.HorizontalExtent()) - offset,
-                top + m_nItemHeight};
+    const int top = (index - lines_.TopIndex()) * itemHeight_;
+    return RECT{-offset, top, std::max(width(), lines_.HorizontalExtent()) - offset,
+                top + itemHeight_};
 }
 
 int ListBoxControl::ItemAreaHeight() const {
-    return m_pHorizontal != nullptr && m_pHorizontal->isVisible()
-               ? height() - m_pHorizontal->height()
-               : height();
+    return horizontal_ != nullptr && horizontal_->isVisible() ? height() - horizontal_->height()
+                                                              : height();
 }
 
 int ListBoxControl::VisibleRows() const {
-    return std::max(ItemAreaHeight() / m_nItemHeight, 1);
+    return std::max(ItemAreaHeight() / itemHeight_, 1);
 }
 
 int ListBoxControl::HorizontalOffset() const {
-    return m_pHorizontal != nullptr ? m_pHorizontal->value() : 0;
-}
-
-int ListBoxControl::ItemAt(int y) const {
-    if (y < 0 || y >= ItemAreaHeight()) {
-        return -1;
-    }
-    const int index = m_lines.TopIndex() + y / m_nItemHeight;
-    return index < m_lines.Count() ? index : -1;
-}
-
-void ListBoxControl::Notify(WORD code) {
-    if ((m_style & LBS_NOTIFY) == 0 || parentWidget() == nullptr) {
-        return;
-    }
-    const int id = property(kControlIdProperty).toInt();
-    ::SendMessage(parentWidget(), WM_COMMAND, MAKEWPARAM(id, code),
-                  reinterpret_cast<LPARAM>(static_cast<QWidget*>(this)));
+    return horizontal_ != nullptr ? horizontal_->value() : 0;
 }
 
 void ListBoxControl::UpdateScrollBar() {
-    if (m_pHorizontal == nullptr) {
+    if (horizontal_ == nullptr) {
         return;
     }
     // The lines scroll sideways only as far as the widest line reaches.
-    const int room = m_lines.HorizontalExtent() - width();
+    const int room = lines_.HorizontalExtent() - width();
     const int barHeight = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    m_pHorizontal->setGeometry(0, height() - barHeight, width(), barHeight);
-    m_pHorizontal->setRange(0, std::max(room, 0));
-    m_pHorizontal->setPageStep(width());
-    m_pHorizontal->setSingleStep(std::max(m_nItemHeight / 2, 1));
-    m_pHorizontal->setVisible(room > 0);
+    horizontal_->setGeometry(0, height() - barHeight, width(), barHeight);
+    horizontal_->setRange(0, std::max(room, 0));
+    horizontal_->setPageStep(width());
+    horizontal_->setSingleStep(std::max(itemHeight_ / 2, 1));
+    horizontal_->setVisible(room > 0);
     update();
 }
 
@@ -207,7 +172,7 @@ void ListBoxControl::paintEvent(QPaintEvent* /*event*/) {
         return;  // an owner-drawn list box without its window object shows no lines
     }
     CFont font;  // outlives the surface that selects it
-    font.Attach(new QFont(m_hFont != nullptr ? *m_hFont : this->font()));
+    font.Attach(new QFont(font_ != nullptr ? *font_ : this->font()));
     CPaintDC dc(owner);
     dc.SelectObject(&font);
 
@@ -217,25 +182,25 @@ void ListBoxControl::paintEvent(QPaintEvent* /*event*/) {
     item.hwndItem = this;
     item.hDC = &dc;
     const UINT disabled = isEnabled() ? 0 : ODS_DISABLED;
-    if (m_lines.Count() == 0) {
+    if (lines_.Count() == 0) {
         if (hasFocus()) {
             item.itemID = -1;
             item.itemAction = ODA_FOCUS;
             item.itemState = ODS_FOCUS | disabled;
-            item.rcItem = ItemRect(m_lines.TopIndex());
+            item.rcItem = ItemRect(lines_.TopIndex());
             ::SendMessage(this, OCM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
         }
         return;
     }
-    for (int i = m_lines.TopIndex(); i < m_lines.Count(); ++i) {
+    for (int i = lines_.TopIndex(); i < lines_.Count(); ++i) {
         const RECT rect = ItemRect(i);
         if (rect.top >= ItemAreaHeight()) {
             break;
         }
         item.itemID = i;
         item.itemAction = ODA_DRAWENTIRE;
-        item.itemState = (m_lines.IsSelected(i) > 0 ? ODS_SELECTED : 0) |
-                         (hasFocus() && i == m_nCaret ? ODS_FOCUS : 0) | disabled;
+        item.itemState = (lines_.IsSelected(i) > 0 ? ODS_SELECTED : 0) |
+                         (hasFocus() && i == caret_ ? ODS_FOCUS : 0) | disabled;
         item.rcItem = rect;
         ::SendMessage(this, OCM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
     }
@@ -243,21 +208,6 @@ void ListBoxControl::paintEvent(QPaintEvent* /*event*/) {
 
 void ListBoxControl::resizeEvent(QResizeEvent* /*event*/) {
     UpdateScrollBar();
-}
-
-void ListBoxControl::mousePressEvent(QMouseEvent* event) {
-    const int index = ItemAt(event->position().toPoint().y());
-    if (event->button() != Qt::LeftButton || index < 0) {
-        return;
-    }
-    if (m_lines.MultipleSelection()) {
-        m_lines.SetSel(m_lines.IsSelected(index) == 0, index);
-    } else {
-        m_lines.SetCurSel(index);
-    }
-    m_nCaret = index;
-    update();
-    Notify(LBN_SELCHANGE);
 }
 
 void ListBoxControl::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -276,4 +226,10 @@ void ListBoxControl::focusInEvent(QFocusEvent* /*event*/) {
 
 void ListBoxControl::focusOutEvent(QFocusEvent* /*event*/) {
     update();
+}
+
+}  // namespace platform::qt
+
+void platform::testing::UiTestAccess::SetCapacity(qt::ListBoxControl& control, int capacity) {
+    control.lines_.capacity_ = std::max(capacity, 0);
 }

@@ -17,6 +17,8 @@
 
 #include "platform/ui/UiTypes.h"
 
+namespace platform::qt {
+
 struct ControlTemplate {
     int id = 0;
     QString className;  // lower case
@@ -39,9 +41,6 @@ struct DialogTemplate {
     static std::optional<DialogTemplate> Parse(const QByteArray& json);
 };
 
-// Parses "WS_CHILD | WS_VISIBLE | 0x1"; none when a part is neither a known name nor a number.
-std::optional<DWORD> ParseStyle(const QString& text);
-
 // Dialog units to pixels with the base units of the one font that all templates are laid out
 // for (8-point "MS Sans Serif" at 96 dots per inch, 6 by 13 pixels): x * 6 / 4 and y * 13 / 8,
 // rounded half away from zero.
@@ -51,3 +50,5 @@ QRect DialogUnitsToPixels(const QRect& rect);
 
 // The resource number that a control text such as "#129" names; none for other texts.
 std::optional<UINT> ResourceNumber(const QString& text);
+
+}  // namespace platform::qt

@@ -1,15 +1,18 @@
-#include "platform/ui/ControlFactory.h"
+#include "platform/ui/qt/ControlFactory.h"
 
 #include <QWidget>
 
 #include "platform/ui/Messages.h"
-#include "platform/ui/Wnd.h"
+#include "platform/ui/qt/ListBoxControl.h"
+#include "platform/ui/qt/StandardControls.h"
+#include "platform/ui/qt/WindowPlumbing.h"
 
-#define TW_CONTROL_CLASS(name, creator) QWidget* creator(const ControlTemplate&, QWidget*);
-#include "platform/ui/ControlClasses.inc"
-#undef TW_CONTROL_CLASS
+namespace platform::qt {
 
 namespace {
+
+// Makes the widget of one control of a template as a child of the dialog window.
+using ControlCreator = QWidget* (*)(const ControlTemplate& control, QWidget* dialog);
 
 struct ControlClass {
     const char* name;
@@ -17,9 +20,9 @@ struct ControlClass {
 };
 
 constexpr ControlClass kControlClasses[] = {
-#define TW_CONTROL_CLASS(name, creator) {name, &creator},
-#include "platform/ui/ControlClasses.inc"
-#undef TW_CONTROL_CLASS
+    {"button", &CreateButtonControl},
+    {"static", &CreateStaticControl},
+    {"listbox", &CreateListBoxControl},
 };
 
 constexpr char kStyleProperty[] = "twStyle";
@@ -53,3 +56,5 @@ bool IsDefaultPushButton(HWND control) {
     return control != nullptr && control->inherits("QPushButton") &&
            (control->property(kStyleProperty).toUInt() & 0xF) == BS_DEFPUSHBUTTON;
 }
+
+}  // namespace platform::qt

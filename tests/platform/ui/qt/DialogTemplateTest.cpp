@@ -2,8 +2,13 @@
 // template builds is seen in the dialogs of both programs, in their own tests.
 #include <gtest/gtest.h>
 
-#include "platform/ui/DialogTemplate.h"
+#include <QString>
+#include <optional>
+
 #include "platform/ui/Messages.h"
+#include "platform/ui/qt/DialogTemplate.h"
+
+namespace platform::qt {
 
 namespace {
 
@@ -15,6 +20,21 @@ TEST(DialogUnits, ConvertWithTheTemplateFontsBaseUnitsRoundingHalfAwayFromZero) 
         EXPECT_EQ(DialogUnitsToPixelsY(units), y) << units;
     }
     EXPECT_EQ(DialogUnitsToPixels(QRect(178, 7, 50, 14)), QRect(267, 11, 75, 23));
+}
+
+// The style of a template whose dialog and one control both have this style text; none when
+// the template is refused.
+std::optional<DWORD> ParseStyle(const char* style) {
+    const QString json =
+        QStringLiteral(R"({"width": 10, "height": 10, "style": "%1", "controls": [)"
+                       R"({"class": "static", "rect": [0, 0, 1, 1], "style": "%1"}]})")
+            .arg(QLatin1String(style));
+    const std::optional<DialogTemplate> parsed = DialogTemplate::Parse(json.toUtf8());
+    if (!parsed) {
+        return std::nullopt;
+    }
+    EXPECT_EQ(parsed->controls.at(0).style, parsed->style) << style;
+    return parsed->style;
 }
 
 TEST(DialogTemplate, StylesAreNamesAndNumbersJoinedByBars) {
@@ -43,3 +63,5 @@ TEST(DialogTemplate, RefusesWhatItCannotBuild) {
 }
 
 }  // namespace
+
+}  // namespace platform::qt

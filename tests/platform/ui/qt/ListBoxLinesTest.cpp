@@ -1,8 +1,10 @@
 // The lines of a list box: answers for indices outside the list, single selection, and the
 // top index. Selecting ranges in lists of many selections is tested with the edit commands.
-#include "platform/ui/ListBoxLines.h"
+#include "platform/ui/qt/ListBoxLines.h"
 
 #include <gtest/gtest.h>
+
+namespace platform::qt {
 
 TEST(ListBoxLines, AnswersErrForIndicesOutsideTheList) {
     ListBoxLines lines;
@@ -23,7 +25,9 @@ TEST(ListBoxLines, AnswersErrForIndicesOutsideTheList) {
 
 TEST(ListBoxLines, SingleSelectionKeepsOneLineAndRefusesRanges) {
     ListBoxLines lines;
-    for (const char* s : {"a", "b", "c"}) lines.Add(s);
+    for (const char* s : {"a", "b", "c"}) {
+        lines.Add(s);
+    }
     EXPECT_EQ(lines.SetCurSel(1), 1);
     EXPECT_EQ(lines.SetCurSel(2), 2);
     EXPECT_EQ(lines.IsSelected(1), 0);
@@ -35,7 +39,9 @@ TEST(ListBoxLines, SingleSelectionKeepsOneLineAndRefusesRanges) {
 
 TEST(ListBoxLines, TopIndexStopsWhereTheLastPageIsFull) {
     ListBoxLines lines;
-    for (int i = 0; i < 10; ++i) lines.Add("x");
+    for (int i = 0; i < 10; ++i) {
+        lines.Add("x");
+    }
     const struct {
         int request, rows, top;
     } cases[] = {{0, 4, 0}, {3, 4, 3}, {6, 4, 6}, {9, 4, 6}, {9, 20, 0}, {9, 0, 9}};
@@ -44,3 +50,5 @@ TEST(ListBoxLines, TopIndexStopsWhereTheLastPageIsFull) {
         EXPECT_EQ(lines.TopIndex(), c.top) << c.request << " with " << c.rows << " rows";
     }
 }
+
+}  // namespace platform::qt

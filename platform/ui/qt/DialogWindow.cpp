@@ -1,17 +1,22 @@
-#include "platform/ui/DialogWindow.h"
+#include "platform/ui/qt/DialogWindow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMoveEvent>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <utility>
 
-#include "platform/ui/ControlFactory.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Wnd.h"
+#include "platform/ui/qt/ControlFactory.h"
+#include "platform/ui/qt/WindowPlumbing.h"
+
+namespace platform::qt {
 
 namespace {
 
@@ -60,13 +65,13 @@ DialogWindow::DialogWindow(const DialogTemplate& dialogTemplate, HWND owner)
     }
     for (const ControlTemplate& control : dialogTemplate.controls) {
         if (HWND widget = CreateControl(control, this)) {
-            m_controls.push_back(widget);
+            controls_.push_back(widget);
         }
     }
 }
 
 void DialogWindow::FocusFirstControl() {
-    for (HWND control : m_controls) {
+    for (HWND control : controls_) {
         if (control->focusPolicy() != Qt::NoFocus && control->isEnabled() && !control->isHidden()) {
             control->setFocus();
             return;
@@ -75,7 +80,7 @@ void DialogWindow::FocusFirstControl() {
     setFocus();
 }
 
-void DialogWindow::Centre() {
+void DialogWindow::Center() {
     const QWidget* owner = parentWidget();
     const QRect area = owner != nullptr ? owner->frameGeometry()
                        : QGuiApplication::primaryScreen() != nullptr
@@ -86,11 +91,43 @@ void DialogWindow::Centre() {
 }
 
 void DialogWindow::Deliver(UINT message, WPARAM wParam, LPARAM lParam,
-                           const std::function<void()>& platformDefault) {
-    if (CWnd* object = CWnd::FromHandlePermanent(this)) {
-        object->DeliverMessage(message, wParam, lParam, &platformDefault);
-    } else {
-        platformDefault();
+                           const std::function<void()>& qtHandling) {
+    events_.push_back({message, &qtHandling});
+    SendMessage(this, message, wParam, lParam);
+    events_.pop_back();
+}
+
+LRESULT DialogWindow::ControlProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A message that came from a Qt event goes back to Qt's handling of that event, once.
+    if (!events_.empty() && events_.back().message == message &&
+        events_.back().qtHandling != nullptr) {
+        (*std::exchange(events_.back().qtHandling, nullptr))();
+        return 0;
+    }
+    switch (message) {
+        case WM_SETICON:
+            // One Qt icon holds both sizes, so the big and the small icon are the same call.
+            if (auto icon = reinterpret_cast<HICON>(lParam); icon != nullptr) {
+                setWindowIcon(*icon);
+            }
+            return 0;
+        case WM_SYSCOMMAND:
+            switch (static_cast<UINT>(wParam) & 0xFFF0) {
+                case SC_CLOSE:
+                    SendMessage(this, WM_CLOSE);
+                    break;
+                case SC_MINIMIZE:
+                    showMinimized();
+                    break;
+                case SC_RESTORE:
+                    showNormal();
+                    break;
+                default:
+                    break;  // the other commands of the system menu have no counterpart here
+            }
+            return 0;
+        default:
+            return 0;
     }
 }
 
@@ -99,18 +136,18 @@ void DialogWindow::paintEvent(QPaintEvent* event) {
 }
 
 void DialogWindow::showEvent(QShowEvent* event) {
-    m_reportedAt = pos();
+    reportedAt_ = pos();
     QWidget::showEvent(event);
 }
 
 void DialogWindow::moveEvent(QMoveEvent* event) {
     // Placing the window before it first appears is part of making it, not a move; nor is
     // the window manager framing it where it was placed.
-    if (!isVisible() || pos() == m_reportedAt) {
+    if (!isVisible() || pos() == reportedAt_) {
         QWidget::moveEvent(event);
         return;
     }
-    m_reportedAt = pos();
+    reportedAt_ = pos();
     const QPoint client = geometry().topLeft();
     Deliver(WM_MOVE, 0, MAKELPARAM(client.x(), client.y()),
             [this, event] { QWidget::moveEvent(event); });
@@ -138,15 +175,17 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
 
 int DialogWindow::EnterCommand() const {
     const QWidget* focused = focusWidget();
-    for (HWND control : m_controls) {
+    for (HWND control : controls_) {
         if (control == focused && control->inherits("QPushButton")) {
             return control->property(kControlIdProperty).toInt();
         }
     }
-    for (HWND control : m_controls) {
+    for (HWND control : controls_) {
         if (IsDefaultPushButton(control)) {
             return control->property(kControlIdProperty).toInt();
         }
     }
     return IDOK;
 }
+
+}  // namespace platform::qt

@@ -1,16 +1,17 @@
-// The built-in control classes: push buttons ("button"), which send their command to the
-// dialog when clicked, and static controls ("static"): text, an icon or a picture.
+#include "platform/ui/qt/StandardControls.h"
+
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <memory>
 
-#include "platform/ui/ControlFactory.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/Wnd.h"
+
+namespace platform::qt {
 
 namespace {
 
@@ -71,3 +72,5 @@ QWidget* CreateStaticControl(const ControlTemplate& control, QWidget* dialog) {
     label->setText((control.style & SS_NOPREFIX) != 0 ? control.text : WithoutPrefix(control.text));
     return label;
 }
+
+}  // namespace platform::qt

@@ -1,4 +1,4 @@
-#include "platform/ui/DialogTemplate.h"
+#include "platform/ui/qt/DialogTemplate.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -7,9 +7,10 @@
 #include <cstdint>
 #include <map>
 
-#include "platform/ui/ListBox.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Resources.h"
+
+namespace platform::qt {
 
 namespace {
 
@@ -20,19 +21,15 @@ const std::map<QString, DWORD>& StyleNames() {
         {QStringLiteral("WS_VISIBLE"), WS_VISIBLE},
         {QStringLiteral("WS_DISABLED"), WS_DISABLED},
         {QStringLiteral("WS_CAPTION"), WS_CAPTION},
-        {QStringLiteral("WS_BORDER"), WS_BORDER},
-        {QStringLiteral("WS_VSCROLL"), WS_VSCROLL},
         {QStringLiteral("WS_HSCROLL"), WS_HSCROLL},
         {QStringLiteral("WS_SYSMENU"), WS_SYSMENU},
         {QStringLiteral("WS_THICKFRAME"), WS_THICKFRAME},
-        {QStringLiteral("WS_GROUP"), WS_GROUP},
         {QStringLiteral("WS_TABSTOP"), WS_TABSTOP},
         {QStringLiteral("WS_MINIMIZEBOX"), WS_MINIMIZEBOX},
         {QStringLiteral("WS_MAXIMIZEBOX"), WS_MAXIMIZEBOX},
         {QStringLiteral("WS_EX_APPWINDOW"), WS_EX_APPWINDOW},
         {QStringLiteral("DS_SETFONT"), DS_SETFONT},
         {QStringLiteral("DS_MODALFRAME"), DS_MODALFRAME},
-        {QStringLiteral("BS_PUSHBUTTON"), BS_PUSHBUTTON},
         {QStringLiteral("BS_DEFPUSHBUTTON"), BS_DEFPUSHBUTTON},
         {QStringLiteral("SS_LEFT"), SS_LEFT},
         {QStringLiteral("SS_CENTER"), SS_CENTER},
@@ -46,6 +43,26 @@ const std::map<QString, DWORD>& StyleNames() {
         {QStringLiteral("LBS_NOINTEGRALHEIGHT"), LBS_NOINTEGRALHEIGHT},
     };
     return names;
+}
+
+// Parses "WS_CHILD | WS_VISIBLE | 0x1"; none when a part is neither a known name nor a number.
+std::optional<DWORD> ParseStyle(const QString& text) {
+    DWORD style = 0;
+    const QStringList parts = text.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    for (const QString& raw : parts) {
+        const QString part = raw.trimmed();
+        if (const auto named = StyleNames().find(part); named != StyleNames().end()) {
+            style |= named->second;
+            continue;
+        }
+        bool ok = false;
+        const uint number = part.toUInt(&ok, 0);
+        if (!ok) {
+            return std::nullopt;
+        }
+        style |= number;
+    }
+    return style;
 }
 
 // MulDiv of the other platform: value * numerator / denominator rounded half away from zero.
@@ -80,27 +97,8 @@ std::optional<ControlTemplate> ParseControl(const QJsonObject& object) {
 
 }  // namespace
 
-std::optional<DWORD> ParseStyle(const QString& text) {
-    DWORD style = 0;
-    const QStringList parts = text.split(QLatin1Char('|'), Qt::SkipEmptyParts);
-    for (const QString& raw : parts) {
-        const QString part = raw.trimmed();
-        if (const auto named = StyleNames().find(part); named != StyleNames().end()) {
-            style |= named->second;
-            continue;
-        }
-        bool ok = false;
-        const uint number = part.toUInt(&ok, 0);
-        if (!ok) {
-            return std::nullopt;
-        }
-        style |= number;
-    }
-    return style;
-}
-
 std::optional<DialogTemplate> DialogTemplate::Load(UINT id) {
-    QFile file(ResourcePath(ResourceKind::Dialog, id));
+    QFile file(ResourcePath(platform::ResourceKind::Dialog, id));
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
@@ -161,3 +159,5 @@ std::optional<UINT> ResourceNumber(const QString& text) {
     const uint number = text.mid(1).toUInt(&ok, 10);
     return ok ? std::optional<UINT>(number) : std::nullopt;
 }
+
+}  // namespace platform::qt
