@@ -34,10 +34,14 @@ LONG ErrorFromErrno(int err) {
 
 std::string RuntimeFolderPath() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime != nullptr && runtime[0] == '/') return std::string(runtime) + "/tidewell";
+    if (runtime != nullptr && runtime[0] == '/') {
+        return std::string(runtime) + "/tidewell";
+    }
     std::error_code ignored;
     std::filesystem::path temp = std::filesystem::temp_directory_path(ignored);
-    if (temp.empty()) temp = "/tmp";
+    if (temp.empty()) {
+        temp = "/tmp";
+    }
     return (temp / ("tidewell-" + std::to_string(geteuid()))).string();
 }
 
@@ -77,7 +81,9 @@ int OpenObjectFile(const wchar_t* name, LONG* error) {
         return -1;
     }
     const int folder = OpenRuntimeFolder(error);
-    if (folder < 0) return -1;
+    if (folder < 0) {
+        return -1;
+    }
     const int file =
         openat(folder, fileName.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     const int openError = errno;

@@ -7,14 +7,17 @@
 #include "platform/Win32Errors.h"
 #include "platform/Win32Types.h"
 
-using HKEY = struct RegistryKey*;
+namespace platform {
+struct RegistryKey;
+}  // namespace platform
+
+using HKEY = platform::RegistryKey*;
 using LSTATUS = LONG;
 using REGSAM = DWORD;
 
 extern const HKEY HKEY_CURRENT_USER;
 
 inline constexpr DWORD REG_DWORD = 4;
-inline constexpr DWORD REG_QWORD = 11;
 inline constexpr DWORD REG_OPTION_NON_VOLATILE = 0;
 inline constexpr DWORD REG_CREATED_NEW_KEY = 1;
 inline constexpr DWORD REG_OPENED_EXISTING_KEY = 2;
@@ -28,8 +31,9 @@ inline constexpr REGSAM KEY_ALL_ACCESS = 0xF003F;
 LSTATUS RegOpenKeyExW(HKEY hKey, const wchar_t* lpSubKey, DWORD ulOptions, REGSAM samDesired,
                       HKEY* phkResult);
 
-// Reads a 32-bit value. A stored number outside the 32-bit range gives ERROR_MORE_DATA, a
-// stored text that is not a number ERROR_INVALID_DATA; lpData is then left alone.
+// Reads a 32-bit value into a buffer of at least 4 bytes. A stored number outside the 32-bit
+// range is longer than that (ERROR_MORE_DATA), a stored text that is not a number gives
+// ERROR_INVALID_DATA; lpData is then left alone.
 LSTATUS RegQueryValueExW(HKEY hKey, const wchar_t* lpValueName, DWORD* lpReserved, DWORD* lpType,
                          BYTE* lpData, DWORD* lpcbData);
 
