@@ -65,9 +65,6 @@ bool IsConflict(int err) {
 
 // The owner lock within the time limit: 0, or the errno of the refusal.
 int LockOwner(const KernelObject& mutex, DWORD milliseconds) {
-    if (milliseconds == INFINITE) {
-        return LockByte(mutex.fd, kOwnerByte, F_WRLCK, F_OFD_SETLKW);
-    }
     using Clock = std::chrono::steady_clock;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
     for (;;) {

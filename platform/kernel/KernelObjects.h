@@ -7,7 +7,6 @@
 #include "platform/Win32Errors.h"
 #include "platform/Win32Types.h"
 
-inline constexpr DWORD INFINITE = 0xFFFFFFFF;
 inline constexpr DWORD WAIT_OBJECT_0 = 0;
 inline constexpr DWORD WAIT_TIMEOUT = 0x102;
 inline constexpr DWORD WAIT_FAILED = 0xFFFFFFFF;
@@ -17,8 +16,8 @@ inline constexpr DWORD WAIT_FAILED = 0xFFFFFFFF;
 // why; an initial owner is not offered (ERROR_NOT_SUPPORTED).
 HANDLE CreateMutexW(BOOL bInitialOwner, const wchar_t* lpName);
 
-// On a mutex handle: waits until this handle owns the mutex exclusively across all processes
-// (INFINITE, or a time limit in milliseconds); WAIT_TIMEOUT when the time runs out. A mutex
+// On a mutex handle: waits until this handle owns the mutex exclusively across all processes,
+// for at most the given milliseconds; WAIT_TIMEOUT when the time runs out. A mutex
 // whose owner ended without releasing it is simply taken over. Ownership is not counted: a
 // handle that owns the mutex gets WAIT_OBJECT_0 again and gives it up with one release. Two
 // handles on one mutex are two contenders, as two processes are. Semaphores cannot be waited

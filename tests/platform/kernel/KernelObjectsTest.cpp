@@ -23,6 +23,7 @@ namespace {
 
 constexpr wchar_t kSlot[] = L"TidewellPhaseSem000";
 constexpr wchar_t kLock[] = L"TidewellPhaseMTX";
+constexpr DWORD kLongWait = 60000;  // far longer than any of these waits takes
 
 // Another process that holds kernel objects on command (see KernelProbe.cpp).
 class Probe {
@@ -90,7 +91,7 @@ TEST_F(KernelObjectsTest, EveryOpenHandleKeepsTheSemaphore) {
 TEST_F(KernelObjectsTest, MutexExcludesOtherProcessesUntilReleased) {
     HANDLE mutex = CreateMutexW(FALSE, kLock);
     ASSERT_NE(mutex, nullptr);
-    EXPECT_EQ(WaitForSingleObject(mutex, INFINITE), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(mutex, kLongWait), WAIT_OBJECT_0);
     Probe other;
     ASSERT_EQ(other.Ask("mutex TidewellPhaseMTX"), kExists);
     EXPECT_EQ(other.Ask("wait 50"), std::to_string(WAIT_TIMEOUT));
@@ -100,8 +101,9 @@ TEST_F(KernelObjectsTest, MutexExcludesOtherProcessesUntilReleased) {
     EXPECT_EQ(GetLastError(), DWORD(ERROR_NOT_OWNER));
     EXPECT_EQ(other.Ask("wait 0"), std::to_string(WAIT_OBJECT_0));
     EXPECT_EQ(WaitForSingleObject(mutex, 0), WAIT_TIMEOUT);
-    // A waiter without time limit gets the mutex as soon as the other side releases it.
-    std::thread waiter([mutex] { EXPECT_EQ(WaitForSingleObject(mutex, INFINITE), WAIT_OBJECT_0); });
+    // A waiter gets the mutex as soon as the other side releases it.
+    std::thread waiter(
+        [mutex] { EXPECT_EQ(WaitForSingleObject(mutex, kLongWait), WAIT_OBJECT_0); });
     EXPECT_EQ(other.Ask("release"), "1");
     waiter.join();
     EXPECT_TRUE(ReleaseMutex(mutex));
@@ -116,7 +118,7 @@ TEST_F(KernelObjectsTest, MutexOfAnEndedOwnerIsTakenOver) {
     EXPECT_EQ(GetLastError(), DWORD(ERROR_ALREADY_EXISTS));
     EXPECT_EQ(WaitForSingleObject(mutex, 0), WAIT_TIMEOUT);
     owner.Kill();
-    EXPECT_EQ(WaitForSingleObject(mutex, INFINITE), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(mutex, kLongWait), WAIT_OBJECT_0);
     EXPECT_TRUE(ReleaseMutex(mutex));
     EXPECT_TRUE(CloseHandle(mutex));
 }
