@@ -153,59 +153,75 @@ TEST_F(KernelObjectsTest, BadHandlesAndArgumentsAreRefused) {
     EXPECT_FALSE(fs::exists(runtime_ / "escape"));
 }
 
-TEST_F(KernelObjectsTest, UnsafeRuntimeFoldersAreRefused) {
-    const fs::path folder = runtime_ / "tidewell";
-    const fs::path elsewhere = runtime_ / "elsewhere";
-    const char* f = folder.c_str();
-    const char* e = elsewhere.c_str();
-    // Each arranges an unsafe folder; false when it cannot be arranged here.
-    const std::pair<const char*, std::function<bool()>> cases[] = {
-        {"link to a private folder", [&] { return mkdir(e, 0700) == 0 && symlink(e, f) == 0; }},
-        {"open to others", [&] { return mkdir(f, 0700) == 0 && chmod(f, 0755) == 0; }},
-        {"a file", [&] { return bool(std::ofstream(folder)); }},
-        {"link in place of the object",
-         [&] {
-             return mkdir(f, 0700) == 0 && std::ofstream(elsewhere) &&
-                    symlink(e, (folder / "TidewellPhaseSem000").c_str()) == 0;
-         }},
-        {"owned by another user",
-         [&] { return mkdir(f, 0700) == 0 && chown(f, 12345, 12345) == 0; }},
-    };
-    for (const auto& [what, make] : cases) {
-        SCOPED_TRACE(what);
-        fs::remove_all(folder);
-        fs::remove_all(elsewhere);
-        if (!make()) {
-            EXPECT_NE(geteuid(), 0u) << "only a non-root user may fail to arrange this";
-            continue;
-        }
-        EXPECT_EQ(CreateSemaphoreW(0, 1, kSlot), nullptr);
-        EXPECT_EQ(GetLastError(), DWORD(ERROR_ACCESS_DENIED));
-    }
-}
-
-TEST_F(KernelObjectsTest, PrivateFolderIsMadeWhereTheEnvironmentSays) {
+// Objects live in $XDG_RUNTIME_DIR/tidewell, or in tidewell-<uid> of the temporary folder when
+// the former cannot be used safely; each case arranges the runtime folder in one such way.
+TEST_F(KernelObjectsTest, ObjectsLiveInTheFirstSafeFolder) {
     const fs::path temp = runtime_ / "tmp";
     fs::create_directory(temp);
     setenv("TMPDIR", temp.c_str(), 1);
     const fs::path fallback = temp / ("tidewell-" + std::to_string(geteuid()));
-    const std::pair<const char*, fs::path> cases[] = {
-        {runtime_.c_str(), runtime_ / "tidewell"},
-        {nullptr, fallback},             // unset
-        {"relative/runtime", fallback},  // only an absolute runtime folder counts
+    const fs::path folder = runtime_ / "tidewell";
+    const fs::path elsewhere = runtime_ / "elsewhere";
+    const char* f = folder.c_str();
+    const char* e = elsewhere.c_str();
+    const std::string tooLong = runtime_.string() + "/" + std::string(5000, 'x');
+    const struct {
+        const char* what;
+        const char* runtime;         // XDG_RUNTIME_DIR; null: unset
+        std::function<bool()> make;  // false when it cannot be arranged here
+        fs::path used;
+    } cases[] = {
+        {"the runtime folder", runtime_.c_str(), [] { return true; }, folder},
+        {"unset", nullptr, [] { return true; }, fallback},
+        {"relative", "relative/runtime", [] { return true; }, fallback},
+        {"missing", "/nonexistent/runtime", [] { return true; }, fallback},
+        {"a file", e, [&] { return bool(std::ofstream(elsewhere)); }, fallback},
+        {"too long", tooLong.c_str(), [] { return true; }, fallback},
+        {"tidewell a link to a private folder", runtime_.c_str(),
+         [&] { return mkdir(e, 0700) == 0 && symlink(e, f) == 0; }, fallback},
+        {"tidewell open to others", runtime_.c_str(),
+         [&] { return mkdir(f, 0700) == 0 && chmod(f, 0755) == 0; }, fallback},
+        {"tidewell a file", runtime_.c_str(), [&] { return bool(std::ofstream(folder)); },
+         fallback},
+        {"tidewell owned by another user", runtime_.c_str(),
+         [&] { return mkdir(f, 0700) == 0 && chown(f, 12345, 12345) == 0; }, fallback},
     };
-    for (const auto& [runtime, folder] : cases) {
-        SCOPED_TRACE(folder);
-        runtime ? setenv("XDG_RUNTIME_DIR", runtime, 1) : unsetenv("XDG_RUNTIME_DIR");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const fs::path& made : {folder, elsewhere, fallback}) {
+            fs::remove_all(made);
+        }
+        c.runtime ? setenv("XDG_RUNTIME_DIR", c.runtime, 1) : unsetenv("XDG_RUNTIME_DIR");
+        if (!c.make()) {
+            EXPECT_NE(geteuid(), 0u) << "only a non-root user may fail to arrange this";
+            continue;
+        }
         HANDLE handle = CreateSemaphoreW(0, 1, kSlot);
         EXPECT_NE(handle, nullptr);
-        EXPECT_TRUE(fs::is_regular_file(folder / "TidewellPhaseSem000"));
-        EXPECT_EQ(fs::status(folder).permissions(), fs::perms::owner_all);
+        EXPECT_TRUE(fs::is_regular_file(c.used / "TidewellPhaseSem000"));
+        EXPECT_EQ(fs::status(c.used).permissions(), fs::perms::owner_all);
         CloseHandle(handle);
     }
-    setenv("XDG_RUNTIME_DIR", "/nonexistent/runtime", 1);
-    EXPECT_EQ(CreateMutexW(FALSE, kLock), nullptr);
-    EXPECT_EQ(GetLastError(), DWORD(ERROR_PATH_NOT_FOUND));
+}
+
+TEST_F(KernelObjectsTest, WithoutASafeFolderOrFileObjectsAreRefused) {
+    const fs::path temp = runtime_ / "tmp";
+    fs::create_directory(temp);
+    setenv("TMPDIR", temp.c_str(), 1);
+    const fs::path folder = runtime_ / "tidewell";
+    const fs::path fallback = temp / ("tidewell-" + std::to_string(geteuid()));
+    ASSERT_TRUE(fs::create_directory(folder) && fs::create_directory(fallback));
+    fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read);
+    fs::permissions(fallback, fs::perms::owner_all | fs::perms::others_read);
+    EXPECT_EQ(CreateSemaphoreW(0, 1, kSlot), nullptr);
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_ACCESS_DENIED));
+
+    // A link in place of the object, in a safe folder, is not followed.
+    fs::permissions(folder, fs::perms::owner_all);
+    std::ofstream(runtime_ / "elsewhere");
+    fs::create_symlink(runtime_ / "elsewhere", folder / "TidewellPhaseSem000");
+    EXPECT_EQ(CreateSemaphoreW(0, 1, kSlot), nullptr);
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_ACCESS_DENIED));
 }
 
 }  // namespace
