@@ -71,6 +71,8 @@ TEST_F(StoredPosition, IsRestoredWhenBothValuesAreGoodAndOnAScreen) {
         {"not a number", "300", "abc", std::nullopt},
         {"longer than 32 bits", "4294967296", "250", std::nullopt},
         {"off every screen", "5000", "5000", std::nullopt},
+        {"at the far end of the range", "2147483647", "2147483647", std::nullopt},
+        {"at the near end of the range", "-2147483648", "-2147483648", std::nullopt},
     };
     for (const auto& c : cases) {
         SetUp();
