@@ -1,14 +1,16 @@
 #include "platform/registry/Registry.h"
 
+#include <charconv>
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <string>
 
-#include <QSettings>
 #include <QString>
-#include <QVariant>
 
 #include "platform/HandleTable.h"
 #include "platform/registry/KeyLocation.h"
+#include "platform/registry/SettingsFile.h"
 
 namespace platform {
 
@@ -20,11 +22,6 @@ struct RegistryKey {
 namespace {
 
 RegistryKey currentUser{QString(), KEY_ALL_ACCESS};
-
-// Every created key holds an entry of this name, so that a key without values still exists
-// for the next open (a group without entries is not kept in the file). No value can take
-// this name.
-const QLatin1String kKeyMark(".");
 
 HandleTable<RegistryKey>& Keys() {
     static HandleTable<RegistryKey> keys;
@@ -49,36 +46,18 @@ QString JoinPath(const QString& base, const QString& subKey) {
     return base + QLatin1Char('\\') + subKey;
 }
 
-// Slashes would reach into other groups of the file.
-bool IsValueName(const QString& name) {
-    return !name.isEmpty() && name != kKeyMark && !name.contains(QLatin1Char('/')) &&
-           !name.contains(QLatin1Char('\\'));
-}
+// The settings file and group that hold a key.
+struct Place {
+    SettingsFile* file;
+    std::string group;
+};
 
-QString EntryName(const KeyLocation& location, const QString& name) {
-    return location.group.isEmpty() ? name : location.group + QLatin1Char('/') + name;
-}
-
-bool KeyExists(QSettings& settings, const KeyLocation& location) {
-    settings.beginGroup(location.group);
-    const bool exists = !settings.allKeys().isEmpty();
-    settings.endGroup();
-    return exists;
-}
-
-// Writes the changes: the file is replaced as a whole, never left half written, and under a
-// lock that merges them with what other processes wrote in the meantime.
-LSTATUS Store(QSettings& settings) {
-    settings.sync();
-    switch (settings.status()) {
-        case QSettings::NoError:
-            return ERROR_SUCCESS;
-        case QSettings::AccessError:
-            return ERROR_ACCESS_DENIED;
-        case QSettings::FormatError:
-            break;
+std::optional<Place> PlaceOf(const QString& keyPath) {
+    const std::optional<KeyLocation> location = LocateKey(keyPath);
+    if (!location) {
+        return std::nullopt;
     }
-    return ERROR_INVALID_DATA;
+    return Place{&SettingsFileAt(location->file.toStdString()), location->group.toStdString()};
 }
 
 HKEY AddKey(const QString& path, REGSAM access) {
@@ -104,12 +83,8 @@ LSTATUS RegOpenKeyExW(HKEY hKey, const wchar_t* lpSubKey, DWORD /*ulOptions*/, R
     }
     const QString path = JoinPath(parent->path, Text(lpSubKey));
     if (!path.isEmpty()) {
-        const std::optional<KeyLocation> location = LocateKey(path);
-        if (!location) {
-            return ERROR_FILE_NOT_FOUND;
-        }
-        QSettings settings(location->file, QSettings::IniFormat);
-        if (!KeyExists(settings, *location)) {
+        const std::optional<Place> place = PlaceOf(path);
+        if (!place || !place->file->HasGroup(place->group)) {
             return ERROR_FILE_NOT_FOUND;
         }
     }
@@ -130,19 +105,18 @@ LSTATUS RegQueryValueExW(HKEY hKey, const wchar_t* lpValueName, DWORD* lpReserve
         return ERROR_ACCESS_DENIED;
     }
     const QString name = Text(lpValueName);
-    const std::optional<KeyLocation> location = LocateKey(key->path);
-    if (!location || !IsValueName(name)) {
+    const std::optional<Place> place = PlaceOf(key->path);
+    if (!place || !IsPlainName(name)) {
         return ERROR_FILE_NOT_FOUND;
     }
-    QSettings settings(location->file, QSettings::IniFormat);
-    const QVariant stored = settings.value(EntryName(*location, name));
-    if (!stored.isValid()) {
+    const std::optional<std::string> stored = place->file->Value(place->group, name.toStdString());
+    if (!stored) {
         return ERROR_FILE_NOT_FOUND;
     }
-
-    bool isNumber = false;
-    const qint64 number = stored.toString().toLongLong(&isNumber, 10);
-    if (!isNumber) {
+    long long number = 0;
+    const char* end = stored->data() + stored->size();
+    const auto [stop, error] = std::from_chars(stored->data(), end, number, 10);
+    if (error != std::errc() || stop != end) {
         return ERROR_INVALID_DATA;
     }
     // 32-bit values are kept signed; their unsigned spelling is accepted as well. A number
@@ -177,21 +151,14 @@ LSTATUS RegCreateKeyExW(HKEY hKey, const wchar_t* lpSubKey, DWORD Reserved, wcha
         return ERROR_ACCESS_DENIED;
     }
     const QString path = JoinPath(parent->path, Text(lpSubKey));
-    const std::optional<KeyLocation> location = LocateKey(path);
-    if (!location) {
+    const std::optional<Place> place = PlaceOf(path);
+    bool created = false;
+    if (!place || !place->file->CreateGroup(place->group, &created)) {
         return ERROR_ACCESS_DENIED;
     }
-
-    QSettings settings(location->file, QSettings::IniFormat);
-    DWORD disposition = REG_OPENED_EXISTING_KEY;
-    if (!KeyExists(settings, *location)) {
-        settings.setValue(EntryName(*location, kKeyMark), QString());
-        if (const LSTATUS status = Store(settings); status != ERROR_SUCCESS) {
-            return status;
-        }
-        disposition = REG_CREATED_NEW_KEY;
+    if (lpdwDisposition != nullptr) {
+        *lpdwDisposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
     }
-    if (lpdwDisposition != nullptr) *lpdwDisposition = disposition;
     *phkResult = AddKey(path, samDesired);
     return ERROR_SUCCESS;
 }
@@ -206,18 +173,17 @@ LSTATUS RegSetValueExW(HKEY hKey, const wchar_t* lpValueName, DWORD /*Reserved*/
         return ERROR_ACCESS_DENIED;
     }
     const QString name = Text(lpValueName);
-    if (!IsValueName(name) || dwType != REG_DWORD || cbData != sizeof(DWORD) || lpData == nullptr) {
+    if (!IsPlainName(name) || dwType != REG_DWORD || cbData != sizeof(DWORD) || lpData == nullptr) {
         return ERROR_INVALID_PARAMETER;
     }
-    const std::optional<KeyLocation> location = LocateKey(key->path);
-    if (!location) {
-        return ERROR_ACCESS_DENIED;
-    }
+    const std::optional<Place> place = PlaceOf(key->path);
     DWORD bits = 0;
     std::memcpy(&bits, lpData, sizeof bits);
-    QSettings settings(location->file, QSettings::IniFormat);
-    settings.setValue(EntryName(*location, name), static_cast<qint32>(bits));
-    return Store(settings);
+    if (!place || !place->file->SetValue(place->group, name.toStdString(),
+                                         std::to_string(static_cast<int32_t>(bits)))) {
+        return ERROR_ACCESS_DENIED;
+    }
+    return ERROR_SUCCESS;
 }
 
 LSTATUS RegCloseKey(HKEY hKey) {

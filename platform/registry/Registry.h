@@ -1,7 +1,9 @@
 // The current user's registry as the phase window stores its position in it: keys
-// "Software\<Org>\<App>[\<sub>\...]" under HKEY_CURRENT_USER with 32-bit values. They are
-// kept in the INI file <Org>/<App>.conf of the user's configuration folder, the subkey path
-// being the group. Plain C++.
+// "Software\<Org>\<App>\<Key>" under HKEY_CURRENT_USER with 32-bit values. They are kept in
+// the INI file <Org>/<App>.conf of the user's configuration folder, the key being the group
+// (KeyLocation.h). Calls never wait for the disk or for other processes: a change is seen at
+// once by this process and reaches the file soon after, and at the latest when the program
+// ends in order, which includes SIGTERM, SIGINT and SIGHUP (SettingsFile.h). Plain C++.
 #pragma once
 
 #include "platform/Win32Errors.h"
@@ -38,12 +40,15 @@ LSTATUS RegQueryValueExW(HKEY hKey, const wchar_t* lpValueName, DWORD* lpReserve
                          BYTE* lpData, DWORD* lpcbData);
 
 // Opens the key, creating it and any missing parents first; the class and the security
-// attributes are not kept.
+// attributes are not kept. ERROR_ACCESS_DENIED when the file cannot be written (not a
+// regular file, say).
 LSTATUS RegCreateKeyExW(HKEY hKey, const wchar_t* lpSubKey, DWORD Reserved, wchar_t* lpClass,
                         DWORD dwOptions, REGSAM samDesired, void* lpSecurityAttributes,
                         HKEY* phkResult, DWORD* lpdwDisposition);
 
-// Writes a REG_DWORD value (4 bytes), stored as a signed decimal number.
+// Writes a REG_DWORD value (4 bytes), stored as a signed decimal number. Until the change is
+// on the disk (it is tried again while the disk refuses it), the file keeps the value stored
+// before.
 LSTATUS RegSetValueExW(HKEY hKey, const wchar_t* lpValueName, DWORD Reserved, DWORD dwType,
                        const BYTE* lpData, DWORD cbData);
 
