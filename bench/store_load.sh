@@ -2,14 +2,14 @@
 # store_load.sh [BUILD_DIR] [COPIES] [MOVES]: the position store under load. COPIES copies of
 # TidewellPhase (default 20) run side by side on a virtual X display of their own, a session
 # bus of their own and fresh XDG folders; every window is moved MOVES times (default 50), all
-# windows at once, by one xdotool per window. Reports:
+# windows at once (bench/move_windows). Reports:
 #   1. how long after the last move every slot's last place is in the settings file
 #      (target: under 1 s), and the longest answer of any window to a D-Bus call during the
 #      moves and for 2 s after (bench/bus_latency; target: under 100 ms);
 #   2. the same moves again, then SIGTERM to every copy 0.5 s after the last move (as at
 #      logout): how many slots' last places the file keeps (target: all of them);
 #   3. as 2, with SIGTERM at once after the last move.
-# Needs xvfb, xauth, xdotool, dbus.
+# Needs xvfb, xauth, xdotool (to find the windows), dbus.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -33,9 +33,10 @@ fi
 
 phase=$build/phase/app/TidewellPhase
 latency=$build/bench/bus_latency
-for program in "$phase" "$latency"; do
+mover=$build/bench/move_windows
+for program in "$phase" "$latency" "$mover"; do
     [ -x "$program" ] || {
-        echo "missing $program: cmake --build $build --target TidewellPhase bus_latency" >&2
+        echo "missing $program: cmake --build $build --target TidewellPhase bus_latency move_windows" >&2
         exit 2
     }
 done
@@ -103,21 +104,19 @@ place() {
     echo "$((10 + 12 * $1 + 5 * ($2 % 50))) $((10 + 25 * $1 + 2 * ($2 % 50) + $2 / 50))"
 }
 
-# Moves every window MOVES times, all windows at once (moves FIRST .. FIRST+MOVES-1), and
-# sets LAST_MOVE_MS to when the last xdotool was done.
+# Moves every window MOVES times (moves FIRST .. FIRST+MOVES-1), all windows at once: every
+# move is sent to the X server in one go, window after window and move after move; sets
+# MOVE_START_MS and LAST_MOVE_MS to when the moves were sent and when the server had made
+# them all.
 move_all() {
-    local first=$1 slot k movers=()
-    MOVE_START_MS=$(now_ms)
-    for ((slot = 0; slot < copies; slot++)); do
-        local args=()
-        for ((k = first; k < first + moves; k++)); do
-            # shellcheck disable=SC2046
-            args+=(windowmove "${WINDOW[slot]}" $(place "$slot" "$k"))
+    local first=$1 slot k
+    for ((k = first; k < first + moves; k++)); do
+        for ((slot = 0; slot < copies; slot++)); do
+            echo "${WINDOW[slot]} $(place "$slot" "$k")"
         done
-        xdotool "${args[@]}" &
-        movers+=($!)
-    done
-    wait "${movers[@]}"
+    done >"$XDG_RUNTIME_DIR/moves"
+    MOVE_START_MS=$(now_ms)
+    "$mover" <"$XDG_RUNTIME_DIR/moves"
     LAST_MOVE_MS=$(now_ms)
 }
 
