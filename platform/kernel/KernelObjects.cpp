@@ -107,16 +107,14 @@ KernelObject* FindMutex(HANDLE handle) {
 }  // namespace
 }  // namespace platform
 
-using platform::Handles;
-using platform::KernelObject;
-using platform::lastError;
+using namespace platform;
 
 HANDLE CreateMutexW(BOOL bInitialOwner, const wchar_t* lpName) {
     if (bInitialOwner != FALSE) {
         lastError = ERROR_NOT_SUPPORTED;
         return nullptr;
     }
-    return platform::OpenObject(platform::Kind::Mutex, lpName);
+    return OpenObject(Kind::Mutex, lpName);
 }
 
 DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds) {
@@ -125,15 +123,15 @@ DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds) {
         lastError = ERROR_INVALID_HANDLE;
         return WAIT_FAILED;
     }
-    if (object->kind != platform::Kind::Mutex) {
+    if (object->kind != Kind::Mutex) {
         lastError = ERROR_NOT_SUPPORTED;
         return WAIT_FAILED;
     }
     if (object->owned) {
         return WAIT_OBJECT_0;
     }
-    const int err = platform::LockOwner(*object, dwMilliseconds);
-    if (platform::IsConflict(err)) {
+    const int err = LockOwner(*object, dwMilliseconds);
+    if (IsConflict(err)) {
         return WAIT_TIMEOUT;
     }
     if (err != 0) {
@@ -145,7 +143,7 @@ DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds) {
 }
 
 BOOL ReleaseMutex(HANDLE hMutex) {
-    KernelObject* mutex = platform::FindMutex(hMutex);
+    KernelObject* mutex = FindMutex(hMutex);
     if (mutex == nullptr) {
         lastError = ERROR_INVALID_HANDLE;
         return FALSE;
@@ -155,7 +153,7 @@ BOOL ReleaseMutex(HANDLE hMutex) {
         return FALSE;
     }
     mutex->owned = false;
-    platform::LockByte(mutex->fd, platform::kOwnerByte, F_UNLCK, F_OFD_SETLK);
+    LockByte(mutex->fd, kOwnerByte, F_UNLCK, F_OFD_SETLK);
     return TRUE;
 }
 
@@ -164,7 +162,7 @@ HANDLE CreateSemaphoreW(LONG lInitialCount, LONG lMaximumCount, const wchar_t* l
         lastError = ERROR_INVALID_PARAMETER;
         return nullptr;
     }
-    return platform::OpenObject(platform::Kind::Semaphore, lpName);
+    return OpenObject(Kind::Semaphore, lpName);
 }
 
 DWORD GetLastError() {
