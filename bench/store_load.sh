@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # store_load.sh [BUILD_DIR] [COPIES] [MOVES]: the position store under load. COPIES copies of
 # TidewellPhase (default 20) run side by side on a virtual X display of their own, a session
-# bus of their own and fresh XDG folders; every window is moved MOVES times (default 50), all
-# windows at once (bench/move_windows). Reports:
+# bus of their own and fresh XDG folders (tests/e2e/run-e2e.sh); every window is moved MOVES
+# times (default 50), all windows at once (bench/move_windows). Reports:
 #   1. how long after the last move every slot's last place is in the settings file
 #      (target: under 1 s), and the longest answer of any window to a D-Bus call during the
 #      moves and for 2 s after (bench/bus_latency; target: under 100 ms);
@@ -17,18 +17,9 @@ build=$(cd "${1:-$root/build}" && pwd)
 copies=${2:-20}
 moves=${3:-50}
 
-if [ -z "${TW_BENCH_DISPLAY:-}" ]; then
-    sandbox=$(mktemp -d)
-    trap 'rm -rf "$sandbox"' EXIT
-    mkdir -p "$sandbox/config" "$sandbox/runtime"
-    chmod 0700 "$sandbox/runtime"
-    export XDG_CONFIG_HOME=$sandbox/config XDG_RUNTIME_DIR=$sandbox/runtime TW_BENCH_DISPLAY=1
-    unset QT_QPA_PLATFORM
-    status=0
-    dbus-run-session -- xvfb-run -a -s "-screen 0 1280x800x24" \
-        bash "$0" "$build" "$copies" "$moves" 2> >(grep -v 'Failed to set fd limit' >&2) ||
-        status=$?
-    exit "$status"
+# Once more inside a sandbox of its own, with a session bus and an X display of its own.
+if [ -z "${TW_SANDBOX:-}" ]; then
+    exec "$root/tests/e2e/run-e2e.sh" "$0" "$build" "$copies" "$moves"
 fi
 
 phase=$build/phase/app/TidewellPhase
@@ -41,15 +32,13 @@ for program in "$phase" "$latency" "$mover"; do
     }
 done
 conf=$XDG_CONFIG_HOME/Velmora/Tidewell.conf
+work=$TW_SANDBOX
 pids=()
 cleanup() {
     local pid
     for pid in "${pids[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
 }
 trap cleanup EXIT
-# A client that stays keeps the virtual display from resetting between the others.
-xdotool sleep 3600 &
-pids+=($!)
 
 now_ms() {
     local now=${EPOCHREALTIME//[.,]/}
@@ -66,10 +55,36 @@ slot_owner() {
         2>/dev/null | awk '/uint32/ { print $2 }' || true
 }
 
-# Starts the copies all at once and waits until each holds its slot's bus name; fills
-# COPY_PID and WINDOW by slot.
+# until_true WHAT COMMAND [ARGS...]: runs COMMAND every 50 ms until it succeeds, for 10 s at
+# most; then ends the script saying that WHAT never happened.
+until_true() {
+    local what=$1 tries
+    shift
+    for ((tries = 0; tries < 200; tries++)); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    echo "$what" >&2
+    exit 1
+}
+
+# Sets OWNER to the pid of the copy that holds the slot's bus name; false when none does.
+find_owner() {
+    OWNER=$(slot_owner "$1")
+    [ -n "$OWNER" ]
+}
+
+# Sets FOUND to the phase window of the process; false while it has none.
+find_window() {
+    FOUND=$(xdotool search --all --onlyvisible --pid "$1" --name '^Tidewell Upcoming Phases$' \
+        2>/dev/null | head -n 1 || true)
+    [ -n "$FOUND" ]
+}
+
+# Starts the copies all at once and waits until each holds its slot's bus name and shows its
+# window; fills COPY_PID and WINDOW by slot.
 start_copies() {
-    local slot pid tries
+    local slot
     COPY_PID=()
     WINDOW=()
     for ((slot = 0; slot < copies; slot++)); do
@@ -77,25 +92,10 @@ start_copies() {
         pids+=($!)
     done
     for ((slot = 0; slot < copies; slot++)); do
-        for ((tries = 0; tries < 200; tries++)); do
-            pid=$(slot_owner "$slot")
-            [ -z "$pid" ] || break
-            sleep 0.05
-        done
-        [ -n "$pid" ] || {
-            echo "no copy holds slot $slot" >&2
-            exit 1
-        }
-        COPY_PID[slot]=$pid
-        for ((tries = 0; tries < 200; tries++)); do
-            WINDOW[slot]=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Tidewell Upcoming Phases$' 2>/dev/null | head -n 1 || true)
-            [ -z "${WINDOW[slot]}" ] || break
-            sleep 0.05
-        done
-        [ -n "${WINDOW[slot]}" ] || {
-            echo "no window of slot $slot" >&2
-            exit 1
-        }
+        until_true "no copy holds slot $slot" find_owner "$slot"
+        COPY_PID[slot]=$OWNER
+        until_true "no window of slot $slot" find_window "$OWNER"
+        WINDOW[slot]=$FOUND
     done
 }
 
@@ -114,9 +114,9 @@ move_all() {
         for ((slot = 0; slot < copies; slot++)); do
             echo "${WINDOW[slot]} $(place "$slot" "$k")"
         done
-    done >"$XDG_RUNTIME_DIR/moves"
+    done >"$work/moves"
     MOVE_START_MS=$(now_ms)
-    "$mover" <"$XDG_RUNTIME_DIR/moves"
+    "$mover" <"$work/moves"
     LAST_MOVE_MS=$(now_ms)
 }
 
@@ -150,7 +150,7 @@ echo "Round 1: $copies copies, $moves moves each, all at once"
 start_copies
 services=()
 for ((slot = 0; slot < copies; slot++)); do services+=("$(bus_name "$slot")"); done
-"$latency" 600 "${services[@]}" >"$XDG_RUNTIME_DIR/latency" &
+"$latency" 600 "${services[@]}" >"$work/latency" &
 latency_pid=$!
 pids+=("$latency_pid")
 sleep 1
@@ -167,8 +167,8 @@ kill -TERM "$latency_pid" 2>/dev/null || true
 wait "$latency_pid" 2>/dev/null || true
 awk '/median/ { sub(/ ms/, "", $7); if ($7 > worst) worst = $7 }
      END { printf "  D-Bus: the slowest window answered in %s ms at the median\n", worst }' \
-    "$XDG_RUNTIME_DIR/latency"
-tail -n 1 "$XDG_RUNTIME_DIR/latency" | sed 's/^/  D-Bus: /; s/$/ (target < 100 ms)/'
+    "$work/latency"
+tail -n 1 "$work/latency" | sed 's/^/  D-Bus: /; s/$/ (target < 100 ms)/'
 terminate_all
 
 round=1
