@@ -1,5 +1,5 @@
 // A drop-down list of the sixteen colour names, each entry carrying its colour; the box fills
-// itself when it makes its own window.
+// itself when it makes its own window. No dialog of the credits program creates one.
 #pragma once
 
 #include "platform/ui/ComboBox.h"

@@ -12,11 +12,6 @@
 #include "platform/ui/Gdi.h"
 #include "platform/ui/ListBox.h"
 
-// The standard edit commands (WM_COMMAND).
-inline constexpr UINT ID_EDIT_CLEAR = 0xE120;
-inline constexpr UINT ID_EDIT_COPY = 0xE122;
-inline constexpr UINT ID_EDIT_SELECT_ALL = 0xE12A;
-
 class CColorListBox : public CListBox {
 public:
     static constexpr int kTabStops = 100;

@@ -3,7 +3,7 @@
 #include "about/CCreditsCommandLineInfo.h"
 #include "about/CCreditsDlg.h"
 
-CCreditsApp::CCreditsApp() : CWinApp(CommandLineChars::Narrow) {}
+CCreditsApp::CCreditsApp() : CWinApp(platform::CommandLineChars::Narrow) {}
 
 BOOL CCreditsApp::InitInstance() {
     CCreditsCommandLineInfo cmdInfo;

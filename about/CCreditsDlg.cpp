@@ -55,7 +55,7 @@ void CCreditsDlg::OnPaint() {
         CDialog::OnPaint();
         return;
     }
-    PaintIconCentred(m_hIcon);
+    PaintIconCentered(m_hIcon);
 }
 
 HCURSOR CCreditsDlg::OnQueryDragIcon() {

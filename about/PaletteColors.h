@@ -1,5 +1,6 @@
 // The credits program's sixteen colours: the palette that colour indices 0 to 15 name, and the
-// same colours with their names for the colour combo box.
+// same colours with their names for the colour combo box (which no dialog creates, so the
+// program never reads the names).
 #pragma once
 
 #include <array>

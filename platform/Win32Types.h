@@ -15,9 +15,13 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using COLORREF = DWORD;  // 0x00BBGGRR
+using HRESULT = LONG;
 
 inline constexpr BOOL TRUE = 1;
 inline constexpr BOOL FALSE = 0;
+
+inline constexpr HRESULT S_OK = 0;
+inline constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005);
 
 constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
     return static_cast<COLORREF>(r) | (static_cast<COLORREF>(g) << 8) |

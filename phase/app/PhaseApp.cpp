@@ -5,7 +5,7 @@
 #include "phase/app/PhaseCommandLineInfo.h"
 #include "phase/app/PhaseDlg.h"
 
-CPhaseApp::CPhaseApp() : CWinApp(CommandLineChars::Wide) {}
+CPhaseApp::CPhaseApp() : CWinApp(platform::CommandLineChars::Wide) {}
 
 BOOL CPhaseApp::InitInstance() {
     CPhaseCommandLineInfo cmdInfo;

@@ -8,6 +8,7 @@
 #include "phase/strip/PhaseStrip.h"
 #include "platform/clock/SystemTime.h"
 #include "platform/ui/Dc.h"
+#include "platform/ui/PaintDc.h"
 #include "platform/ui/Resources.h"
 
 namespace {
@@ -99,7 +100,7 @@ void CPhaseDlg::OnSysCommand(UINT nID, LPARAM lParam) {
 
 void CPhaseDlg::OnPaint() {
     if (IsIconic()) {
-        PaintIconCentred(m_hIcon);
+        PaintIconCentered(m_hIcon);
         return;
     }
 

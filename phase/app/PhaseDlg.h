@@ -14,10 +14,6 @@
 
 class SysCommandPort;
 
-using HRESULT = LONG;
-inline constexpr HRESULT S_OK = 0;
-inline constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005);
-
 // The system command that opens the About box; its low four bits are ignored.
 inline constexpr UINT IDM_ABOUTBOX = 0x0010;
 

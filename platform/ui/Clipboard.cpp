@@ -8,6 +8,8 @@
 #include <new>
 #include <vector>
 
+#include "platform/ui/UiTestAccess.h"
+
 namespace {
 
 struct Block {
@@ -72,10 +74,6 @@ HGLOBAL GlobalFree(HGLOBAL hMem) {
     return nullptr;
 }
 
-void SetGlobalAllocLimit(std::size_t bytes) {
-    AllocLimit() = bytes;
-}
-
 BOOL OpenClipboard(HWND /*hWndNewOwner*/) {
     ClipboardState& state = State();
     if (state.open || QGuiApplication::clipboard() == nullptr) {
@@ -119,4 +117,8 @@ BOOL CloseClipboard() {
     state.open = false;
     state.owned = false;
     return TRUE;
+}
+
+void platform::testing::UiTestAccess::SetGlobalAllocLimit(std::size_t bytes) {
+    AllocLimit() = bytes;
 }

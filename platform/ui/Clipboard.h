@@ -22,8 +22,6 @@ void* GlobalLock(HGLOBAL hMem);
 BOOL GlobalUnlock(HGLOBAL hMem);
 // Null when freed; a block that the clipboard owns is not freed (hMem is returned).
 HGLOBAL GlobalFree(HGLOBAL hMem);
-// The largest block GlobalAlloc hands out; larger requests fail as if memory ran out.
-void SetGlobalAllocLimit(std::size_t bytes);
 
 // FALSE while the clipboard is open already or the program has no desktop clipboard.
 BOOL OpenClipboard(HWND hWndNewOwner);

@@ -2,15 +2,17 @@
 
 #include <memory>
 
-#include "platform/ui/ComboBoxControl.h"
+#include "platform/ui/qt/ComboBoxControl.h"
+#include "platform/ui/qt/WindowPlumbing.h"
 
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
     if (m_hWnd != nullptr || pParentWnd == nullptr || !IsWindow(pParentWnd->GetSafeHwnd())) {
         return FALSE;
     }
-    auto control = std::make_unique<ComboBoxControl>(dwStyle, pParentWnd->GetSafeHwnd());
-    RegisterWindow(control.get());
-    control->setProperty(kControlIdProperty, static_cast<int>(nID));
+    auto control =
+        std::make_unique<platform::qt::ComboBoxControl>(dwStyle, pParentWnd->GetSafeHwnd());
+    platform::qt::RegisterWindow(control.get());
+    control->setProperty(platform::qt::kControlIdProperty, static_cast<int>(nID));
     control->setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     control->setEnabled((dwStyle & WS_DISABLED) == 0);
     control->setVisible((dwStyle & WS_VISIBLE) != 0);
@@ -23,7 +25,7 @@ BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
                         rect.top,
                         rect.left,
                         dwStyle};
-    if (DeliverMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&create), nullptr) == -1) {
+    if (SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
         Detach();
         return FALSE;  // the refused window goes with control
     }

@@ -1,29 +1,12 @@
-// Combo boxes: the messages and styles of the combo box control, and CComboBox, the window
-// object of a combo box, which can make its own control window. Creation passes WM_CREATE
-// through the object, so that a class of its own can fill the box as it is made.
+// Combo boxes: CComboBox, the window object of a combo box, which makes its own control window.
+// Creation passes WM_CREATE through the object, so that a class of its own can fill the box as
+// it is made. The credits program's colour combo box is the one class built on it, and no dialog
+// creates one: no template holds a combo box and no program calls Create; only the tests make
+// one. The combo box messages and styles are in Messages.h.
 #pragma once
 
 #include "platform/ui/UiTypes.h"
 #include "platform/ui/Wnd.h"
-
-// Combo box messages.
-inline constexpr UINT CB_ADDSTRING = 0x0143;
-inline constexpr UINT CB_GETCOUNT = 0x0146;
-inline constexpr UINT CB_GETCURSEL = 0x0147;
-inline constexpr UINT CB_GETLBTEXT = 0x0148;
-inline constexpr UINT CB_GETLBTEXTLEN = 0x0149;
-inline constexpr UINT CB_RESETCONTENT = 0x014B;
-inline constexpr UINT CB_SETCURSEL = 0x014E;
-inline constexpr UINT CB_GETITEMDATA = 0x0150;
-inline constexpr UINT CB_SETITEMDATA = 0x0151;
-
-inline constexpr LRESULT CB_ERR = -1;
-inline constexpr LRESULT CB_ERRSPACE = -2;
-
-// Combo box styles: the kind is the low two bits.
-inline constexpr DWORD CBS_SIMPLE = 0x0001;
-inline constexpr DWORD CBS_DROPDOWN = 0x0002;
-inline constexpr DWORD CBS_DROPDOWNLIST = 0x0003;
 
 // What WM_CREATE carries (lParam): the window being made.
 struct CREATESTRUCT {

@@ -5,12 +5,10 @@
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
-#include <QWidget>
 #include <utility>
 
 #include "platform/ui/Gdi.h"
 #include "platform/ui/SystemMetrics.h"
-#include "platform/ui/Wnd.h"
 
 namespace {
 
@@ -245,10 +243,4 @@ BOOL CDC::DrawIcon(int x, int y, HICON hIcon) {
     const int size = GetSystemMetrics(SM_CXICON);
     hIcon->paint(m_painter.get(), QRect(x, y, size, size));
     return TRUE;
-}
-
-CPaintDC::CPaintDC(CWnd* pWnd) {
-    if (pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr) {
-        SetPainter(std::make_unique<QPainter>(pWnd->GetSafeHwnd()));
-    }
 }

@@ -1,8 +1,8 @@
 // Drawing surfaces: CDC draws text, pictures and focus marks through a QPainter and measures
-// text in its current font; CPaintDC is the surface of a window during its paint message. A
-// memory surface (CreateCompatibleDC) holds one selected picture as the source of BitBlt. A
-// surface without a painter, such as CWnd::GetDC hands out outside painting, measures text
-// and draws nothing.
+// text in its current font. A memory surface (CreateCompatibleDC) holds one selected picture as
+// the source of BitBlt. A surface without a painter, such as CWnd::GetDC hands out outside
+// painting, measures text and draws nothing. The surface of a window during its paint message
+// is CPaintDC (PaintDc.h). Surfaces know no windows.
 #pragma once
 
 #include <QFont>
@@ -14,7 +14,6 @@
 class QPainter;
 class CBitmap;
 class CFont;
-class CWnd;
 
 // Raster operations of BitBlt.
 inline constexpr DWORD SRCCOPY = 0x00CC0020;
@@ -96,10 +95,4 @@ private:
     QFont m_font;
     COLORREF m_crText = 0;           // black
     COLORREF m_crBack = 0x00FFFFFF;  // white
-};
-
-// The surface of a window while it handles its paint message.
-class CPaintDC : public CDC {
-public:
-    explicit CPaintDC(CWnd* pWnd);
 };

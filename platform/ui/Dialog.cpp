@@ -4,10 +4,11 @@
 #include <QEventLoop>
 #include <memory>
 
-#include "platform/ui/Dc.h"
-#include "platform/ui/DialogTemplate.h"
-#include "platform/ui/DialogWindow.h"
+#include "platform/ui/PaintDc.h"
 #include "platform/ui/SystemMetrics.h"
+#include "platform/ui/qt/DialogTemplate.h"
+#include "platform/ui/qt/DialogWindow.h"
+#include "platform/ui/qt/WindowPlumbing.h"
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
     if (pDX == nullptr || rControl.GetSafeHwnd() != nullptr) {
@@ -22,23 +23,24 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
 CDialog::~CDialog() = default;
 
 INT_PTR CDialog::DoModal() {
-    const std::optional<DialogTemplate> dialogTemplate = DialogTemplate::Load(m_nIDTemplate);
+    const std::optional<platform::qt::DialogTemplate> dialogTemplate =
+        platform::qt::DialogTemplate::Load(m_nIDTemplate);
     if (!dialogTemplate || m_hWnd != nullptr) {
         return -1;
     }
     HWND owner =
         m_pParentWnd != nullptr ? m_pParentWnd->GetSafeHwnd() : QApplication::activeModalWidget();
-    auto window = std::make_unique<DialogWindow>(*dialogTemplate, owner);
-    RegisterWindow(window.get());
+    auto window = std::make_unique<platform::qt::DialogWindow>(*dialogTemplate, owner);
+    platform::qt::RegisterWindow(window.get());
     Attach(window.get());
     window->setWindowModality(Qt::ApplicationModal);
     m_nModalResult = -1;
     m_bEnded = false;
 
-    const bool focusFirst = DeliverMessage(WM_INITDIALOG, 0, 0, nullptr) != FALSE;
+    const bool focusFirst = SendMessage(WM_INITDIALOG) != FALSE;
     // A dialog that set-up did not place is shown in the middle.
     if (!window->testAttribute(Qt::WA_Moved)) {
-        window->Centre();
+        window->Center();
     }
     if (focusFirst) {
         window->FocusFirstControl();
@@ -114,7 +116,7 @@ BOOL CDialog::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
     }
 }
 
-void CDialog::PaintIconCentred(HICON hIcon) {
+void CDialog::PaintIconCentered(HICON hIcon) {
     CPaintDC dc(this);
     const int cxIcon = GetSystemMetrics(SM_CXICON);
     const int cyIcon = GetSystemMetrics(SM_CYICON);

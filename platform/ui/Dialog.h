@@ -38,7 +38,7 @@ protected:
     virtual void OnOK();
     virtual void OnCancel();
     // The paint of a minimised dialog: hIcon centred in the client area, nothing else.
-    void PaintIconCentred(HICON hIcon);
+    void PaintIconCentered(HICON hIcon);
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

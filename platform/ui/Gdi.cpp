@@ -2,8 +2,11 @@
 
 #include <QFont>
 #include <QImage>
+#include <QString>
 
-#include "platform/ui/Resources.h"
+#include "platform/ui/qt/FontFaces.h"
+
+namespace platform {
 
 void FreeGdiHandle(HBITMAP handle) {
     delete handle;
@@ -12,9 +15,17 @@ void FreeGdiHandle(HFONT handle) {
     delete handle;
 }
 
-BOOL CBitmap::LoadBitmap(UINT id) {
-    if (m_hObject != nullptr) {
-        return FALSE;  // loading first would leave the new picture without an owner
+}  // namespace platform
+
+BOOL CFont::CreatePointFont(int nPointSize, const char* lpszFaceName) {
+    if (m_hObject != nullptr || lpszFaceName == nullptr || nPointSize <= 0) {
+        return FALSE;
     }
-    return Attach(::LoadBitmap(id));
+    const QString face = QString::fromUtf8(lpszFaceName);
+    if (!platform::qt::IsFontFaceAvailable(face)) {
+        return FALSE;
+    }
+    auto* font = new QFont(face);
+    font->setPointSizeF(nPointSize / 10.0);
+    return Attach(font);
 }

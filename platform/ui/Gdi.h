@@ -1,13 +1,17 @@
 // The drawing objects that a dialog owns and selects into a drawing surface: pictures
-// (CBitmap, from bitmap resources) and fonts (CFont). Each object owns its Qt object and frees
-// it when deleted or destroyed.
+// (CBitmap, holding what LoadBitmap of Resources.h loads) and fonts (CFont). Each object owns
+// its Qt object and frees it when deleted or destroyed.
 #pragma once
 
 #include "platform/ui/UiTypes.h"
 
+namespace platform {
+
 // Frees a handle of each kind (Gdi.cpp), where the Qt types are complete.
 void FreeGdiHandle(HBITMAP handle);
 void FreeGdiHandle(HFONT handle);
+
+}  // namespace platform
 
 // What the two kinds of drawing objects share: an owned handle, empty until one is attached.
 template <typename Handle>
@@ -31,7 +35,7 @@ public:
         if (m_hObject == nullptr) {
             return FALSE;
         }
-        FreeGdiHandle(m_hObject);
+        platform::FreeGdiHandle(m_hObject);
         m_hObject = nullptr;
         return TRUE;
     }
@@ -42,17 +46,12 @@ protected:
 };
 
 // A picture.
-class CBitmap : public CGdiObject<HBITMAP> {
-public:
-    // Loads bitmap resource id; FALSE, and the object stays empty, when that fails.
-    BOOL LoadBitmap(UINT id);
-};
+class CBitmap : public CGdiObject<HBITMAP> {};
 
 // A font. An empty CFont stands for the surface's default font.
 class CFont : public CGdiObject<HFONT> {
 public:
     // A screen font of nPointSize tenths of a point of the face lpszFaceName. FALSE when the
-    // system has no font of that face; the object then stays empty. Defined with the font
-    // lookup of the credits program's list box.
+    // system has no font of that face (qt/FontFaces.h); the object then stays empty.
     BOOL CreatePointFont(int nPointSize, const char* lpszFaceName);
 };

@@ -20,6 +20,8 @@ void ClearIconCache() {
 
 }  // namespace
 
+namespace platform {
+
 QString ResourcePath(ResourceKind kind, UINT id) {
     switch (kind) {
         case ResourceKind::Bitmap:
@@ -32,8 +34,10 @@ QString ResourcePath(ResourceKind kind, UINT id) {
     return QStringLiteral(":/res/dialog/%1.json").arg(id);
 }
 
+}  // namespace platform
+
 HBITMAP LoadBitmap(UINT id) {
-    QImage image(ResourcePath(ResourceKind::Bitmap, id));
+    QImage image(platform::ResourcePath(platform::ResourceKind::Bitmap, id));
     if (image.isNull()) {
         return nullptr;
     }
@@ -46,7 +50,7 @@ HICON LoadIcon(UINT id) {
     if (auto found = cache.find(id); found != cache.end()) {
         return found->second.get();
     }
-    auto icon = std::make_unique<QIcon>(ResourcePath(ResourceKind::Icon, id));
+    auto icon = std::make_unique<QIcon>(platform::ResourcePath(platform::ResourceKind::Icon, id));
     if (icon->availableSizes().isEmpty()) {
         return nullptr;
     }

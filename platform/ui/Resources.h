@@ -7,10 +7,14 @@
 
 #include "platform/ui/UiTypes.h"
 
+namespace platform {
+
 enum class ResourceKind { Bitmap, Icon, Dialog };
 
 // The Qt resource path of a numbered resource.
 QString ResourcePath(ResourceKind kind, UINT id);
+
+}  // namespace platform
 
 // A new picture loaded from bitmap resource id, owned by the caller (a CBitmap attaches it);
 // null when the program has no such picture.

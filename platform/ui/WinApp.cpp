@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "platform/ui/CommandLineInfo.h"
+#include "platform/ui/UiTestAccess.h"
 #include "tidewell/Version.h"
 
 namespace {
@@ -19,7 +20,7 @@ void HandOn(CCommandLineInfo& rInfo, const Char* pszParam, bool bLast) {
 
 }  // namespace
 
-CWinApp::CWinApp(CommandLineChars chars) : m_chars(chars) {
+CWinApp::CWinApp(platform::CommandLineChars chars) : m_chars(chars) {
     g_pApp = this;
 }
 
@@ -43,7 +44,7 @@ void CWinApp::SetCommandLine(int argc, char** argv) {
 void CWinApp::ParseCommandLine(CCommandLineInfo& rInfo) {
     for (std::size_t i = 0; i < m_args.size(); ++i) {
         const bool bLast = i + 1 == m_args.size();
-        if (m_chars == CommandLineChars::Narrow) {
+        if (m_chars == platform::CommandLineChars::Narrow) {
             HandOn(rInfo, m_args[i].c_str(), bLast);
         } else {
             const std::wstring wide = QString::fromLocal8Bit(m_args[i]).toStdWString();
@@ -52,13 +53,22 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& rInfo) {
     }
 }
 
-int CWinApp::Run(int argc, char** argv) {
+int CWinApp::Run(int argc, char** argv, const char* applicationId) {
     // Qt takes its own options (-platform, -display, ...) out of argc and argv.
     QApplication application(argc, argv);
+    // The desktop matches windows with their launcher by the application id: it names the
+    // desktop entry, and Qt makes it the class of every X11 window (WM_CLASS) and the Wayland
+    // app id.
+    QCoreApplication::setApplicationName(QString::fromLatin1(applicationId));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(applicationId));
     // The program ends when InitInstance returns, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
     QCoreApplication::setApplicationVersion(QString::fromLatin1(tidewell::kVersion));
     SetCommandLine(argc, argv);
     InitInstance();
     return 0;
+}
+
+void platform::testing::UiTestAccess::SetCommandLine(CWinApp& app, int argc, char** argv) {
+    app.SetCommandLine(argc, argv);
 }

@@ -11,12 +11,20 @@
 class CCommandLineInfo;
 class CWnd;
 
+namespace platform::testing {
+class UiTestAccess;
+}  // namespace platform::testing
+
+namespace platform {
+
 // The characters a program is built for, and so the ParseParam its arguments go to.
 enum class CommandLineChars { Narrow, Wide };
 
+}  // namespace platform
+
 class CWinApp {
 public:
-    explicit CWinApp(CommandLineChars chars);
+    explicit CWinApp(platform::CommandLineChars chars);
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
     virtual ~CWinApp();
@@ -27,17 +35,20 @@ public:
     // Hands each argument after the program name, in order, to rInfo.ParseParam.
     void ParseCommandLine(CCommandLineInfo& rInfo);
 
-    // The arguments that ParseCommandLine hands on (without the program name).
-    void SetCommandLine(int argc, char** argv);
-
-    // Runs the program: what main() does.
-    int Run(int argc, char** argv);
+    // Runs the program: what main() does. applicationId is the program's reverse-DNS id, the
+    // name of its desktop entry (org.velmora.TidewellPhase.desktop).
+    int Run(int argc, char** argv, const char* applicationId);
 
     // The window the program runs, while it runs.
     CWnd* m_pMainWnd = nullptr;
 
 private:
-    CommandLineChars m_chars;
+    friend class platform::testing::UiTestAccess;
+
+    // The arguments that ParseCommandLine hands on (without the program name).
+    void SetCommandLine(int argc, char** argv);
+
+    platform::CommandLineChars m_chars;
     std::vector<std::string> m_args;
 };
 

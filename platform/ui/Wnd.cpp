@@ -1,20 +1,20 @@
 #include "platform/ui/Wnd.h"
 
-#include <QIcon>
 #include <QTimer>
 #include <QVariant>
 #include <QWidget>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
 
 #include "platform/ui/Dc.h"
+#include "platform/ui/qt/WindowPlumbing.h"
+
+using platform::qt::kControlIdProperty;
 
 struct CWnd::Message {
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
-    const std::function<void()>* platformDefault;
     Message* outer;
 };
 
@@ -25,70 +25,28 @@ std::unordered_map<HWND, CWnd*>& BoundObjects() {
     return bound;
 }
 
-std::unordered_set<HWND>& LiveWindows() {
-    static std::unordered_set<HWND> live;
-    return live;
-}
-
 QString TimerName(UINT_PTR nIDEvent) {
     return QStringLiteral("twTimer%1").arg(nIDEvent);
 }
 
-LRESULT SystemCommand(HWND hWnd, UINT nID) {
-    switch (nID & 0xFFF0) {
-        case SC_CLOSE:
-            SendMessage(hWnd, WM_CLOSE);
-            break;
-        case SC_MINIMIZE:
-            hWnd->showMinimized();
-            break;
-        case SC_RESTORE:
-            hWnd->showNormal();
-            break;
-        default:
-            break;  // the other commands of the system menu have no counterpart here
-    }
-    return 0;
-}
-
-// The default handling of a window that no object handles the message for.
+// The default handling of a window: the procedure of its widget's class (step 6 in Wnd.h).
 LRESULT DefaultProcedure(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!IsWindow(hWnd)) {
         return 0;
     }
-    if (auto* control = dynamic_cast<ControlProcedure*>(hWnd)) {
-        return control->ControlProc(message, wParam, lParam);
-    }
-    switch (message) {
-        case WM_SETICON:
-            // One Qt icon holds both sizes, so the big and the small icon are the same call.
-            if (auto icon = reinterpret_cast<HICON>(lParam); icon != nullptr) {
-                hWnd->setWindowIcon(*icon);
-            }
-            return 0;
-        case WM_SYSCOMMAND:
-            return SystemCommand(hWnd, static_cast<UINT>(wParam));
-        default:
-            return 0;
-    }
+    auto* procedure = dynamic_cast<platform::qt::ControlProcedure*>(hWnd);
+    return procedure != nullptr ? procedure->ControlProc(message, wParam, lParam) : 0;
 }
 
 }  // namespace
 
-void RegisterWindow(HWND hWnd) {
-    if (hWnd == nullptr || !LiveWindows().insert(hWnd).second) {
-        return;
-    }
-    QObject::connect(hWnd, &QObject::destroyed, [hWnd] { LiveWindows().erase(hWnd); });
-}
-
 BOOL IsWindow(HWND hWnd) {
-    return hWnd != nullptr && LiveWindows().count(hWnd) != 0;
+    return platform::qt::IsRegisteredWindow(hWnd) ? TRUE : FALSE;
 }
 
 LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (CWnd* object = CWnd::FromHandlePermanent(hWnd)) {
-        return object->DeliverMessage(message, wParam, lParam, nullptr);
+        return object->Deliver(message, wParam, lParam);
     }
     return DefaultProcedure(hWnd, message, wParam, lParam);
 }
@@ -154,9 +112,8 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::SendMessage(m_hWnd, message, wParam, lParam);
 }
 
-LRESULT CWnd::DeliverMessage(UINT message, WPARAM wParam, LPARAM lParam,
-                             const std::function<void()>* platformDefault) {
-    Message current{message, wParam, lParam, platformDefault, m_pMessage};
+LRESULT CWnd::Deliver(UINT message, WPARAM wParam, LPARAM lParam) {
+    Message current{message, wParam, lParam, m_pMessage};
     m_pMessage = &current;
     const LRESULT result = WindowProc(message, wParam, lParam);
     m_pMessage = current.outer;
@@ -190,12 +147,6 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    // A message that came from a Qt event goes back to Qt's handling of that event, once.
-    if (m_pMessage != nullptr && m_pMessage->message == message &&
-        m_pMessage->platformDefault != nullptr) {
-        (*std::exchange(m_pMessage->platformDefault, nullptr))();
-        return 0;
-    }
     return DefaultProcedure(m_hWnd, message, wParam, lParam);
 }
 

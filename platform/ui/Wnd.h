@@ -1,8 +1,27 @@
 // The window object of the dialog framework: a C++ object bound to one Qt widget (its window).
 // The program sends messages to windows and works on them through it, and receives the
-// messages of its own window in WindowProc, which hands them to the On... handlers; what a
-// handler passes on with Default() reaches Qt's own handling of the event in progress, or
-// the built-in default handling of the message.
+// messages of its own window in WindowProc, which hands them to the On... handlers.
+//
+// How a message travels, so that a call can be followed through the virtual WindowProc:
+// 1. Send. ::SendMessage(hWnd, ...), or CWnd::SendMessage, which is the same call, is the one
+//    door: the programs send through it, and so does the Qt side when an event of a window
+//    becomes a message (qt/DialogWindow.cpp: a paint event becomes WM_PAINT, a move WM_MOVE,
+//    the close box WM_SYSCOMMAND SC_CLOSE; a button click sends WM_COMMAND to its dialog).
+// 2. Deliver. The object bound to hWnd (FromHandlePermanent) records the message as the one in
+//    progress, for Default(), and calls its WindowProc. A window that no object is bound to
+//    goes straight to step 6.
+// 3. Window procedure. The most derived WindowProc runs: a program's class takes the messages
+//    it handles itself (CColorListBox: WM_CONTEXTMENU, WM_LBUTTONDBLCLK) and passes the rest
+//    to its base; CDialog, CListBox and CComboBox take theirs (WM_INITDIALOG, OCM_DRAWITEM,
+//    WM_CREATE); CWnd::WindowProc maps the rest to the On... handlers below, and a message
+//    without a handler to DefWindowProc.
+// 4. Handler. The On... handler (most derived override) does its work. The base's handler, or
+//    a call of Default(), passes the message in progress on.
+// 5. Default. DefWindowProc (CDialog: WM_CLOSE becomes Cancel) hands the message to the
+//    window's control procedure.
+// 6. Control. The procedure of the widget's class answers (qt/WindowPlumbing.h): a list box or
+//    combo box its own messages, a dialog window Qt's own handling of the event in progress (a
+//    plain paint, say), WM_SETICON and the system commands. Other widgets answer 0.
 #pragma once
 
 #include <functional>
@@ -13,15 +32,12 @@
 #include "platform/ui/UiTypes.h"
 
 class CDC;
+class CWnd;
 
-// The message handling of a control class itself: a control widget that implements it gets
-// the messages that its CWnd (if it has one) passes on to default handling, and the messages
-// sent to it while no CWnd is bound to it.
-class ControlProcedure {
-public:
-    virtual ~ControlProcedure() = default;
-    virtual LRESULT ControlProc(UINT message, WPARAM wParam, LPARAM lParam) = 0;
-};
+// Sends the message to the window hWnd: to its bound object, or to its default handling.
+LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+// Whether hWnd is a live window of the stand-in.
+BOOL IsWindow(HWND hWnd);
 
 class CWnd {
 public:
@@ -74,17 +90,10 @@ public:
     CDC* GetDC();
     int ReleaseDC(CDC* pDC);
 
-    // How the stand-in delivers a message that comes from Qt (an event of the window):
-    // platformDefault, when given, is Qt's own handling of that event, run by Default().
-    LRESULT DeliverMessage(UINT message, WPARAM wParam, LPARAM lParam,
-                           const std::function<void()>* platformDefault);
-
 protected:
     // Hands the message to its handler; messages without one go to DefWindowProc.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    // The default handling of a message: the control's own procedure for a control, the
-    // built-in handling otherwise (system commands close, minimise and restore; WM_SETICON
-    // sets the window's icon).
+    // The default handling of a message: the procedure of the window's class (step 6 above).
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Passes the message in progress on to its default handling.
     LRESULT Default();
@@ -102,22 +111,14 @@ protected:
     virtual void OnClose();
 
 private:
+    friend LRESULT(::SendMessage)(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
     struct Message;
+    // Step 2 above: the message in progress is recorded around WindowProc.
+    LRESULT Deliver(UINT message, WPARAM wParam, LPARAM lParam);
     void Unbind();
 
     Message* m_pMessage = nullptr;  // the message in progress, innermost first
     mutable std::map<int, std::unique_ptr<CWnd>> m_items;  // objects of unbound controls
     std::function<void()> m_disconnect;
 };
-
-// The property of a control widget that holds its control identifier.
-inline constexpr char kControlIdProperty[] = "twControlId";
-
-// Records hWnd as a window of the stand-in until it is destroyed: windows and controls are
-// registered by whoever creates them.
-void RegisterWindow(HWND hWnd);
-// Whether hWnd is a live registered window.
-BOOL IsWindow(HWND hWnd);
-
-// Sends the message to the window hWnd: to its bound object, or to its default handling.
-LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -16,10 +16,13 @@
 #include "about/PaletteColors.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Dc.h"
-#include "platform/ui/ListBoxControl.h"
 #include "platform/ui/SystemMetrics.h"
+#include "platform/ui/UiTestAccess.h"
+#include "platform/ui/qt/ListBoxControl.h"
 
 namespace {
+
+using platform::qt::ListBoxControl;
 
 // Draws into image; the picture is complete once the surface is gone.
 class ImageDC : public CDC {
@@ -35,9 +38,9 @@ public:
 
     explicit ColorListBoxFixture(DWORD style = LBS_OWNERDRAWFIXED | LBS_HASSTRINGS) {
         window->resize(kWidth, kHeight);
-        RegisterWindow(window.get());
+        platform::qt::RegisterWindow(window.get());
         control = new ListBoxControl(style, window.get());
-        RegisterWindow(control);
+        platform::qt::RegisterWindow(control);
         control->setGeometry(0, 0, kWidth, kHeight);
         list.SubclassWindow(control);
     }
@@ -171,7 +174,7 @@ TEST(ColorListBox, AFullListDropsItsOldestLinesToMakeRoom) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.full);
         ColorListBoxFixture f;
-        f.control->SetCapacity(c.full);
+        platform::testing::UiTestAccess::SetCapacity(*f.control, c.full);
         for (int i = 0; i < c.full; ++i) f.list.AddLine(1, 0, std::to_string(i).c_str());
         f.Send(LB_SETCURSEL, 0);
         f.list.AddLine(1, 0, "new");
@@ -295,7 +298,8 @@ TEST(EditCommands, CopyPutsTheSelectedVisibleTextsOnePerLine) {
     single.Command(ID_EDIT_COPY);
     f.Command(ID_EDIT_COPY);
     EXPECT_EQ(Clipboard(), QStringLiteral("before"));
-    for (int i : {0, 2, 3, 4}) f.Send(LB_SETSEL, TRUE, i);
+    f.Send(LB_SELITEMRANGEEX, 0, 0);
+    f.Send(LB_SELITEMRANGEEX, 2, 4);
     f.Command(ID_EDIT_COPY);
     EXPECT_EQ(Clipboard(), QStringLiteral("x y\nz\nplain\n"));
 }
@@ -316,9 +320,9 @@ TEST(EditCommands, SelectAllWorksInMultipleSelectionListsOnly) {
 TEST(CopyTextToClipboard, AFailedHandOverKeepsWhatTheClipboardHeld) {
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
 
-    SetGlobalAllocLimit(3);  // no room for "new" and its terminator
+    platform::testing::UiTestAccess::SetGlobalAllocLimit(3);  // no room for "new" and its end
     EXPECT_FALSE(CopyTextToClipboard("new"));
-    SetGlobalAllocLimit(std::numeric_limits<std::size_t>::max());
+    platform::testing::UiTestAccess::SetGlobalAllocLimit(std::numeric_limits<std::size_t>::max());
     EXPECT_EQ(Clipboard(), QStringLiteral("before"));
 
     ASSERT_TRUE(OpenClipboard(nullptr));  // someone else has it open

@@ -12,6 +12,7 @@
 #include "about/CCreditsCommandLineInfo.h"
 #include "about/CCreditsDlg.h"
 #include "platform/ui/ListBox.h"
+#include "platform/ui/UiTestAccess.h"
 #include "tests/platform/ui/support/ModalRun.h"
 
 namespace {
@@ -65,7 +66,8 @@ Shown RunProgram(std::vector<std::string> args) {
     std::vector<char*> argv;
     for (std::string& arg : args) argv.push_back(arg.data());
     CCreditsApp app;
-    app.SetCommandLine(static_cast<int>(argv.size()), argv.data());
+    platform::testing::UiTestAccess::SetCommandLine(app, static_cast<int>(argv.size()),
+                                                    argv.data());
     Shown shown;
     QObject guard;
     QTimer::singleShot(0, &guard, [&] {

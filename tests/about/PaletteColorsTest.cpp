@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "about/CColorComboBox.h"
-#include "platform/ui/ComboBoxControl.h"
+#include "platform/ui/UiTestAccess.h"
+#include "platform/ui/qt/ComboBoxControl.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ TEST(PaletteColors, NamedTableFollowsThePaletteWithWhiteSecond) {
 class ColorComboBoxTest : public ::testing::Test {
 protected:
     ColorComboBoxTest() {
-        RegisterWindow(window.get());
+        platform::qt::RegisterWindow(window.get());
         parent.SubclassWindow(window.get());
     }
     // The names listed, each checked to carry its palette colour.
@@ -69,7 +70,8 @@ TEST_F(ColorComboBoxTest, ACreatedBoxListsTheNamedColoursWithBlackSelected) {
 
 TEST_F(ColorComboBoxTest, AFullBoxKeepsTheNamesAddedSoFar) {
     ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST, kRect, &parent, 5));
-    dynamic_cast<ComboBoxControl&>(*combo.GetSafeHwnd()).SetCapacity(3);
+    platform::testing::UiTestAccess::SetCapacity(
+        dynamic_cast<platform::qt::ComboBoxControl&>(*combo.GetSafeHwnd()), 3);
     combo.FillColors();
     EXPECT_EQ(Names(), (std::vector<std::string>{"Black", "White", "Maroon"}));
 }

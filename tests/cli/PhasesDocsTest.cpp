@@ -35,7 +35,7 @@ QSet<QString> OptionsIn(const QString& text, const QString& dashes) {
 }
 
 TEST(PhasesDocs, TheManualPageRendersWithoutWarnings) {
-    const Outcome groff = RunProgram("groff", {"-man", "-ww", "-z", kManual}, "UTC");
+    const Outcome groff = RunProgram("groff", {"-man", "-Tutf8", "-ww", "-z", kManual}, "UTC");
     EXPECT_EQ(groff.exitCode, 0);
     EXPECT_TRUE(groff.err.isEmpty()) << groff.err.toStdString();
 }

@@ -17,6 +17,7 @@
 #include "phase/app/PhaseCommandLineInfo.h"
 #include "phase/app/PhaseDlg.h"
 #include "platform/ui/Resources.h"
+#include "platform/ui/UiTestAccess.h"
 #include "tests/phase/TestClock.h"
 #include "tests/platform/ui/support/ModalRun.h"
 
@@ -198,7 +199,8 @@ unsigned FirstPicture(std::vector<std::string> args) {
     CPhaseApp app;
     std::vector<char*> argv{const_cast<char*>("TidewellPhase")};
     for (std::string& arg : args) argv.push_back(arg.data());
-    app.SetCommandLine(static_cast<int>(argv.size()), argv.data());
+    platform::testing::UiTestAccess::SetCommandLine(app, static_cast<int>(argv.size()),
+                                                    argv.data());
     unsigned shown = 0;
     QObject guard;
     QTimer::singleShot(0, &guard, [&] {

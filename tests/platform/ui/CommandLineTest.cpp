@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/ui/CommandLineInfo.h"
+#include "platform/ui/UiTestAccess.h"
 #include "platform/ui/WinApp.h"
 
 namespace {
@@ -18,7 +19,9 @@ class Recorder : public CCommandLineInfo {
 public:
     void ParseParam(const char* pszParam, BOOL bFlag, BOOL bLast) override {
         std::wstring bytes;
-        for (const unsigned char c : std::string(pszParam)) bytes.push_back(c);
+        for (const unsigned char c : std::string(pszParam)) {
+            bytes.push_back(c);
+        }
         seen.push_back({bytes, bFlag != FALSE, bLast != FALSE, false});
     }
     void ParseParam(const wchar_t* pszParam, BOOL bFlag, BOOL bLast) override {
@@ -33,11 +36,14 @@ public:
     BOOL InitInstance() override { return FALSE; }
 };
 
-std::vector<Seen> Parse(CommandLineChars chars, std::vector<std::string> args) {
+std::vector<Seen> Parse(platform::CommandLineChars chars, std::vector<std::string> args) {
     TestApp app(chars);
     std::vector<char*> argv{const_cast<char*>("program")};
-    for (std::string& arg : args) argv.push_back(arg.data());
-    app.SetCommandLine(static_cast<int>(argv.size()), argv.data());
+    for (std::string& arg : args) {
+        argv.push_back(arg.data());
+    }
+    platform::testing::UiTestAccess::SetCommandLine(app, static_cast<int>(argv.size()),
+                                                    argv.data());
     Recorder recorder;
     app.ParseCommandLine(recorder);
     return recorder.seen;
@@ -50,20 +56,22 @@ TEST(ParseCommandLine, HandsOnEachArgumentInOrderWithoutItsLeadingDashOrSlash) {
         {L"-two", true, false, true},   {L"", false, false, true},     {L"a b", false, false, true},
         {L"", true, true, true},
     };
-    EXPECT_EQ(Parse(CommandLineChars::Wide, args), wide);
+    EXPECT_EQ(Parse(platform::CommandLineChars::Wide, args), wide);
 
     std::vector<Seen> narrow = wide;
-    for (Seen& s : narrow) std::get<3>(s) = false;
-    EXPECT_EQ(Parse(CommandLineChars::Narrow, args), narrow);
+    for (Seen& s : narrow) {
+        std::get<3>(s) = false;
+    }
+    EXPECT_EQ(Parse(platform::CommandLineChars::Narrow, args), narrow);
 }
 
 TEST(ParseCommandLine, WideProgramsGetDecodedTextNarrowOnesTheBytes) {
     const std::string sharp = "\xC3\x9F";  // "ß" in UTF-8
-    EXPECT_EQ(Parse(CommandLineChars::Wide, {"/" + sharp}),
+    EXPECT_EQ(Parse(platform::CommandLineChars::Wide, {"/" + sharp}),
               (std::vector<Seen>{{L"\u00DF", true, true, true}}));
-    EXPECT_EQ(Parse(CommandLineChars::Narrow, {sharp}),
+    EXPECT_EQ(Parse(platform::CommandLineChars::Narrow, {sharp}),
               (std::vector<Seen>{{L"\u00C3\u009F", false, true, false}}));
-    EXPECT_TRUE(Parse(CommandLineChars::Wide, {}).empty());
+    EXPECT_TRUE(Parse(platform::CommandLineChars::Wide, {}).empty());
 }
 
 }  // namespace
