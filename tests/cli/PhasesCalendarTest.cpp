@@ -6,7 +6,6 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
-#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -20,7 +19,6 @@ namespace {
 using clitest::Outcome;
 using clitest::RunJson;
 using clitest::RunPhases;
-using clitest::RunProgram;
 
 // Long enough a name to fold the description's line.
 constexpr const char* kLongZone = "Test/A_Zone_Whose_Name_Is_Long_Enough_To_Fold";
@@ -169,25 +167,6 @@ TEST_F(PhasesCalendar, APhaseKeepsItsUidInEveryFile) {
     EXPECT_LT(startOfUid.size(), seen / 2) << "the runs overlap";
     const Outcome again = Calendar(runs[3], Variables());
     EXPECT_EQ(again.outBytes, Calendar(runs[3], Variables()).outBytes);
-}
-
-// The zone's name in the description is text like any other: separators escaped, bytes that are
-// not UTF-8 replaced. (TZ names the zone file by a path that holds both.)
-TEST_F(PhasesCalendar, ZoneNamesOfAnyBytesStayValidText) {
-    const std::string folder = zones_->Folder() + "/odd,name;with\\separators";
-    std::filesystem::create_directories(folder);
-    std::filesystem::copy_file(zones_->Path(kLongZone), folder + "/Zone\xff");
-    const Outcome run = RunProgram(
-        "/bin/sh",
-        {"-c", R"sh(TZ="$(printf '%s/Zone\377' "$1")" exec "$0" --next --ics --at 2027-01-01)sh",
-         TIDEWELL_PHASES, QString::fromStdString(folder)},
-        nullptr);
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    ExpectLines(run.outBytes);
-    const std::vector<Event> events = Parse(run.outBytes);
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_TRUE(events[0].description.ends_with("/odd,name;with\\separators/Zone\uFFFD (UT-03:00)"))
-        << events[0].description;
 }
 
 }  // namespace
