@@ -13,12 +13,10 @@ build=$(cd "${1:-$root/build}" && pwd)
 runs=${2:-200}
 phases=$build/cli/tidewell-phases
 bare=$build/bench/bare_core
-for program in "$phases" "$bare"; do
-    [ -x "$program" ] || {
-        echo "missing $program: cmake --build $build --target tidewell-phases bare_core" >&2
-        exit 2
-    }
-done
+if [ ! -x "$phases" ] || [ ! -x "$bare" ]; then
+    echo "build them first: cmake --build $build --target tidewell-phases bare_core" >&2
+    exit 2
+fi
 export TZ=Europe/Berlin
 
 # The CPU time of this shell's finished children so far, in microseconds. (times runs in this
