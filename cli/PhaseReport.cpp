@@ -48,9 +48,9 @@ ReportRow TableRow(const PhaseEntry& entry, std::int64_t lunation, int32_t row,
                    const strip::Cell& cell) {
     const Phase phase = PhaseOf(lunation + row / 4, row % 4);
     const seconds local = LocalOf(entry).time_since_epoch();
-    return {entry,          strip::PhaseLabel(cell.kind),
-            phase.lunation, phase.kind,
-            phase.instant,  duration_cast<minutes>(local - phase.instant.time_since_epoch())};
+    const minutes offset = duration_cast<minutes>(local - phase.instant.time_since_epoch());
+    return {entry,  strip::PhaseLabel(cell.kind), phase.lunation, phase.kind, phase.instant,
+            offset, OffsetAt(phase.instant)};
 }
 
 }  // namespace
@@ -166,6 +166,7 @@ int FormatLocal(local_seconds local, minutes offset, char (&text)[32]) {
                          static_cast<int>(time.minutes().count()), east < 0 ? '-' : '+',
                          std::labs(east) / 60, std::labs(east) % 60);
 }
+
 std::string FormatUntil(sys_seconds from, sys_seconds to) {
     const long total = static_cast<long>(ceil<minutes>(to - from).count());
     const long d = total / 1440, h = total % 1440 / 60, m = total % 60;
