@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 
 #include "cli/Text.h"
 #include "tidewell/Version.h"
@@ -32,20 +31,15 @@ std::string UtcDateTime(sys_seconds instant) {
 
 // "Full Moon 2026-12-24 02:29 Europe/Berlin (UT+01:00)": the true local time in the zone.
 std::string Description(const ReportRow& row, const std::string& zone) {
-    const minutes offset = row.trueOffset;
-    const local_seconds local{row.instant.time_since_epoch() + offset};
-    const local_days day = floor<days>(local);
-    const year_month_day date{day};
-    const hh_mm_ss time{local - day};
-    const long east = offset.count();
-    char text[64];
-    std::snprintf(text, sizeof text, " %04d-%02u-%02u %02d:%02d ", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                  static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()));
-    char utc[32];
-    std::snprintf(utc, sizeof utc, " (UT%c%02ld:%02ld)", east < 0 ? '-' : '+', std::labs(east) / 60,
-                  std::labs(east) % 60);
-    return TextValue(row.phase) + text + zone + utc;
+    char text[32];
+    const int length = FormatLocal(local_seconds{row.instant.time_since_epoch() + row.trueOffset},
+                                   row.trueOffset, text);
+    // "2026-12-24T02:29+01:00": the date, the time of day and the offset.
+    const std::string_view local(text, static_cast<std::size_t>(length));
+    const std::size_t t = local.find('T');
+    return TextValue(row.phase) + " " + std::string(local.substr(0, t)) + " " +
+           std::string(local.substr(t + 1, 5)) + " " + zone + " (UT" +
+           std::string(local.substr(t + 6)) + ")";
 }
 
 }  // namespace
