@@ -53,7 +53,9 @@ std::optional<sys_seconds> EndOf(const MomentArgument& argument, std::string* pr
         return FirstAtOrAfter(argument.moment.local + days{1});
     }
     const std::optional<sys_seconds> instant = StartOf(argument, problem);
-    if (!instant) return std::nullopt;
+    if (!instant) {
+        return std::nullopt;
+    }
     return *instant + seconds{1};
 }
 
@@ -81,7 +83,9 @@ bool FitsCalendar(const PhaseReport& report) {
 CommandResult RunCommand(const std::vector<std::string>& arguments, Output& out) {
     std::string error;
     const std::optional<Options> options = ParseOptions(arguments, &error);
-    if (!options) return Refuse(error);
+    if (!options) {
+        return Refuse(error);
+    }
     if (options->help) {
         out << UsageText();
         return {};
@@ -92,7 +96,9 @@ CommandResult RunCommand(const std::vector<std::string>& arguments, Output& out)
     }
 
     if (options->zone) {
-        if (!IsKnownZone(*options->zone)) return Refuse(UnknownZoneProblem(*options->zone));
+        if (!IsKnownZone(*options->zone)) {
+            return Refuse(UnknownZoneProblem(*options->zone));
+        }
         setenv("TZ", options->zone->c_str(), 1);
         tzset();
     }
@@ -100,7 +106,9 @@ CommandResult RunCommand(const std::vector<std::string>& arguments, Output& out)
     platform::ClockInstant now = platform::ClockNow();
     if (options->at) {
         const std::optional<sys_seconds> at = StartOf(*options->at, &error);
-        if (!at) return Refuse(Invalid("--at", *options->at, error));
+        if (!at) {
+            return Refuse(Invalid("--at", *options->at, error));
+        }
         now = *at;
     }
     platform::SetClock([now] { return now; });
@@ -111,9 +119,13 @@ CommandResult RunCommand(const std::vector<std::string>& arguments, Output& out)
         report = MakeListReport(PhasesAfter(floor<seconds>(now), count));
     } else if (options->from) {
         const std::optional<sys_seconds> start = StartOf(*options->from, &error);
-        if (!start) return Refuse(Invalid("--from", *options->from, error));
+        if (!start) {
+            return Refuse(Invalid("--from", *options->from, error));
+        }
         const std::optional<sys_seconds> end = EndOf(*options->to, &error);
-        if (!end) return Refuse(Invalid("--to", *options->to, error));
+        if (!end) {
+            return Refuse(Invalid("--to", *options->to, error));
+        }
         if (*end <= *start) {
             return Refuse("the range is empty: --from " + options->from->text +
                           " lies after --to " + options->to->text);
@@ -123,7 +135,9 @@ CommandResult RunCommand(const std::vector<std::string>& arguments, Output& out)
         report = MakeReport(options->shown);
     }
 
-    if (options->json || options->ics) DescribeZone(&report);
+    if (options->json || options->ics) {
+        DescribeZone(&report);
+    }
     if (options->ics) {
         if (!FitsCalendar(report)) {
             return Refuse("a phase falls after the year 9999, which an iCalendar file cannot hold");

@@ -55,8 +55,12 @@ std::string FoldLine(std::string_view line) {
     while (line.size() > room) {
         std::size_t cut = room;
         // Back to the start of the character that would be cut.
-        while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
-        if (cut == 0) cut = room;  // not UTF-8 after all: cut where the octets end
+        while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) {
+            --cut;
+        }
+        if (cut == 0) {
+            cut = room;  // not UTF-8 after all: cut where the octets end
+        }
         folded.append(line.substr(0, cut));
         folded += "\r\n ";
         line.remove_prefix(cut);

@@ -11,10 +11,14 @@ namespace {
 
 // The number in text[at, at + width), all digits; -1 when it is not one.
 int Digits(std::string_view text, std::size_t at, std::size_t width) {
-    if (at + width > text.size()) return -1;
+    if (at + width > text.size()) {
+        return -1;
+    }
     int value = 0;
     for (std::size_t i = at; i < at + width; ++i) {
-        if (text[i] < '0' || text[i] > '9') return -1;
+        if (text[i] < '0' || text[i] > '9') {
+            return -1;
+        }
         value = value * 10 + (text[i] - '0');
     }
     return value;
@@ -32,13 +36,21 @@ struct Designator {
 };
 
 std::optional<Designator> DesignatorOf(std::string_view text) {
-    if (text == "Z" || text == "z") return Designator{};
-    if (text.empty() || (text[0] != '+' && text[0] != '-')) return std::nullopt;
+    if (text == "Z" || text == "z") {
+        return Designator{};
+    }
+    if (text.empty() || (text[0] != '+' && text[0] != '-')) {
+        return std::nullopt;
+    }
     const bool colon = text.size() == 6 && text[3] == ':';
-    if (!colon && text.size() != 5) return std::nullopt;
+    if (!colon && text.size() != 5) {
+        return std::nullopt;
+    }
     const int hours = Digits(text, 1, 2);
     const int minutes = Digits(text, colon ? 4 : 3, 2);
-    if (hours < 0 || minutes < 0) return std::nullopt;
+    if (hours < 0 || minutes < 0) {
+        return std::nullopt;
+    }
     return Designator{text[0] == '-' ? -1 : 1, hours, minutes};
 }
 
@@ -52,10 +64,16 @@ struct TimeOfDay {
 
 std::optional<TimeOfDay> TimeOfDayOf(std::string_view text) {
     const int h = Digits(text, 0, 2), mi = Digits(text, 3, 2);
-    if (h < 0 || mi < 0 || !CharAt(text, 2, ':')) return std::nullopt;
-    if (!CharAt(text, 5, ':')) return TimeOfDay{h, mi, 0, text.substr(5)};
+    if (h < 0 || mi < 0 || !CharAt(text, 2, ':')) {
+        return std::nullopt;
+    }
+    if (!CharAt(text, 5, ':')) {
+        return TimeOfDay{h, mi, 0, text.substr(5)};
+    }
     const int s = Digits(text, 6, 2);
-    if (s < 0) return std::nullopt;
+    if (s < 0) {
+        return std::nullopt;
+    }
     return TimeOfDay{h, mi, s, text.substr(8)};
 }
 
@@ -83,7 +101,9 @@ std::optional<Moment> ParseMoment(std::string_view text, std::string* problem) {
 
     const year_month_day date{year{y}, month{static_cast<unsigned>(mo)},
                               day{static_cast<unsigned>(d)}};
-    if (!date.ok()) return fail("no such date");
+    if (!date.ok()) {
+        return fail("no such date");
+    }
     if (y < kFirstYear || y > kLastYear) {
         return fail("the year must lie between " + std::to_string(kFirstYear) + " and " +
                     std::to_string(kLastYear));
@@ -102,7 +122,9 @@ std::optional<Moment> ParseMoment(std::string_view text, std::string* problem) {
         moment.form = Moment::Form::kLocalTime;
         return moment;
     }
-    if (zone.hours > 23 || zone.minutes > 59) return fail("no such offset from UT");
+    if (zone.hours > 23 || zone.minutes > 59) {
+        return fail("no such offset from UT");
+    }
     const minutes offset{zone.sign * (zone.hours * 60 + zone.minutes)};
     moment.form = Moment::Form::kInstant;
     moment.instant = sys_seconds{moment.local.time_since_epoch()} - offset;

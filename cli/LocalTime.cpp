@@ -37,12 +37,16 @@ sys_seconds FirstAtOrAfter(local_seconds wall) {
             earliest = candidate;
         }
     }
-    if (earliest) return *earliest;
+    if (earliest) {
+        return *earliest;
+    }
 
     // Skipped: the clocks move on from `before` to the larger `after` at some instant in
     // (wall - after, wall - before]; at it the wall clock passes `wall`.
     sys_seconds lo = asUt - after, hi = asUt - before;
-    if (lo >= hi || OffsetAt(lo) != before) return hi;
+    if (lo >= hi || OffsetAt(lo) != before) {
+        return hi;
+    }
     while (hi - lo > seconds{1}) {
         const sys_seconds mid = lo + (hi - lo) / 2;
         (OffsetAt(mid) == before ? lo : hi) = mid;
@@ -52,7 +56,9 @@ sys_seconds FirstAtOrAfter(local_seconds wall) {
 
 std::optional<sys_seconds> FromLocal(local_seconds wall) {
     const sys_seconds instant = FirstAtOrAfter(wall);
-    if (ToLocal(instant) != wall) return std::nullopt;
+    if (ToLocal(instant) != wall) {
+        return std::nullopt;
+    }
     return instant;
 }
 

@@ -10,13 +10,19 @@ constexpr std::size_t npos = std::string::npos;
 
 // A whole number from 1 to kMaxCount, in decimal digits; nothing else.
 std::optional<int> CountOf(const std::string& text) {
-    if (text.empty() || text.size() > 5) return std::nullopt;
+    if (text.empty() || text.size() > 5) {
+        return std::nullopt;
+    }
     int value = 0;
     for (const char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
         value = value * 10 + (c - '0');
     }
-    if (value < 1 || value > kMaxCount) return std::nullopt;
+    if (value < 1 || value > kMaxCount) {
+        return std::nullopt;
+    }
     return value;
 }
 
@@ -26,14 +32,24 @@ std::optional<std::string> ConflictOf(const Options& options) {
         return options.from ? "option --from needs --to" : "option --to needs --from";
     }
     std::vector<const char*> modes;
-    if (options.shown) modes.push_back("--shown");
-    if (options.next) modes.push_back("--next");
-    if (options.count) modes.push_back("--count");
-    if (options.from) modes.push_back("--from");
+    if (options.shown) {
+        modes.push_back("--shown");
+    }
+    if (options.next) {
+        modes.push_back("--next");
+    }
+    if (options.count) {
+        modes.push_back("--count");
+    }
+    if (options.from) {
+        modes.push_back("--from");
+    }
     if (modes.size() > 1) {
         return std::string("options ") + modes[0] + " and " + modes[1] + " cannot go together";
     }
-    if (options.json && options.ics) return "options --json and --ics cannot go together";
+    if (options.json && options.ics) {
+        return "options --json and --ics cannot go together";
+    }
     return std::nullopt;
 }
 
@@ -64,7 +80,9 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
             } else if (i + 1 < arguments.size() && arguments[i + 1].rfind("--", 0) != 0) {
                 value = arguments[++i];
             }
-            if (value.empty()) return fail("option " + name + " needs a value");
+            if (value.empty()) {
+                return fail("option " + name + " needs a value");
+            }
             if (name == "--zone") {
                 options.zone = value;
                 continue;
@@ -96,12 +114,18 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
                      : name == "--help" || name == "-h" ? &options.help
                      : name == "--version"              ? &options.version
                                                         : nullptr;
-        if (flag == nullptr) return fail("unknown option " + name + " (see --help)");
-        if (equals != npos) return fail("option " + name + " takes no value");
+        if (flag == nullptr) {
+            return fail("unknown option " + name + " (see --help)");
+        }
+        if (equals != npos) {
+            return fail("option " + name + " takes no value");
+        }
         *flag = true;
     }
     if (!options.help && !options.version) {
-        if (const std::optional<std::string> conflict = ConflictOf(options)) return fail(*conflict);
+        if (const std::optional<std::string> conflict = ConflictOf(options)) {
+            return fail(*conflict);
+        }
     }
     return options;
 }

@@ -20,13 +20,17 @@ public:
 
     Output& operator<<(std::string_view text) {
         buffer_ += text;
-        if (buffer_.size() >= kChunk) Flush();
+        if (buffer_.size() >= kChunk) {
+            Flush();
+        }
         return *this;
     }
 
     // Hands on what the buffer holds.
     void Flush() {
-        if (buffer_.empty()) return;
+        if (buffer_.empty()) {
+            return;
+        }
         write_(buffer_);
         buffer_.clear();
     }

@@ -28,7 +28,9 @@ template <typename Take>
 void EachPhaseFrom(sys_seconds instant, Take take) {
     for (std::int64_t lunation = LunationAt(instant) - 1;; ++lunation) {
         for (int kind = 0; kind < 4; ++kind) {
-            if (!take(PhaseOf(lunation, kind))) return;
+            if (!take(PhaseOf(lunation, kind))) {
+                return;
+            }
         }
     }
 }
@@ -49,10 +51,14 @@ std::int64_t LunationAt(sys_seconds instant) {
 
 std::vector<Phase> PhasesAfter(sys_seconds instant, int count) {
     std::vector<Phase> phases;
-    if (count <= 0) return phases;
+    if (count <= 0) {
+        return phases;
+    }
     phases.reserve(static_cast<std::size_t>(count));
     EachPhaseFrom(instant, [&](const Phase& phase) {
-        if (phase.instant > instant) phases.push_back(phase);
+        if (phase.instant > instant) {
+            phases.push_back(phase);
+        }
         return phases.size() < static_cast<std::size_t>(count);
     });
     return phases;
@@ -60,12 +66,18 @@ std::vector<Phase> PhasesAfter(sys_seconds instant, int count) {
 
 std::vector<Phase> PhasesBetween(sys_seconds start, sys_seconds end) {
     std::vector<Phase> phases;
-    if (end <= start) return phases;
+    if (end <= start) {
+        return phases;
+    }
     // 49.5 phases a year; one more lunation for the ends.
     phases.reserve(static_cast<std::size_t>(duration_cast<days>(end - start).count() / 7 + 8));
     EachPhaseFrom(start, [&](const Phase& phase) {
-        if (phase.instant >= end) return false;
-        if (phase.instant >= start) phases.push_back(phase);
+        if (phase.instant >= end) {
+            return false;
+        }
+        if (phase.instant >= start) {
+            phases.push_back(phase);
+        }
         return true;
     });
     return phases;

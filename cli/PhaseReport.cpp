@@ -116,7 +116,9 @@ void WriteText(const PhaseReport& report, Output& out) {
 }
 
 void WriteNext(const PhaseReport& report, Output& out) {
-    if (report.rows.empty()) return;
+    if (report.rows.empty()) {
+        return;
+    }
     const ReportRow& row = report.rows.front();
     char line[128];
     const int length =

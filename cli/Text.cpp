@@ -37,7 +37,9 @@ void ForEachCharacter(std::string_view text, Visit visit) {
         visit(text.substr(at, length), true, character);
         at += length;
     }
-    if (previous != locale_t{}) uselocale(previous);
+    if (previous != locale_t{}) {
+        uselocale(previous);
+    }
 }
 
 }  // namespace

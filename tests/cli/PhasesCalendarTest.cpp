@@ -56,7 +56,9 @@ std::vector<Event> Parse(const QByteArray& text) {
     std::vector<Event> events;
     icalcomponent* calendar = icalparser_parse_string(text.constData());
     EXPECT_NE(calendar, nullptr);
-    if (calendar == nullptr) return events;
+    if (calendar == nullptr) {
+        return events;
+    }
     EXPECT_EQ(icalcomponent_isa(calendar), ICAL_VCALENDAR_COMPONENT);
     EXPECT_TRUE(icalrestriction_check(calendar));
     EXPECT_EQ(icalcomponent_count_errors(calendar), 0) << icalcomponent_as_ical_string(calendar);
@@ -98,7 +100,9 @@ int ExpectLines(const QByteArray& text) {
         const QByteArray line = text.mid(at, end - at);
         EXPECT_LE(line.size(), 75) << line.toStdString();
         EXPECT_FALSE(line.contains('\n') || line.contains('\r')) << line.toStdString();
-        if (line.startsWith(' ')) ++continued;
+        if (line.startsWith(' ')) {
+            ++continued;
+        }
         at = end + 2;
     }
     return continued;

@@ -188,7 +188,9 @@ TEST(PhasesCommand, FollowsASystemClockOfAnyYear) {
     for (const char* folder :
          {"/usr/lib/x86_64-linux-gnu", "/usr/lib/aarch64-linux-gnu", "/usr/lib"}) {
         const std::string path = std::string(folder) + "/faketime/libfaketime.so.1";
-        if (std::filesystem::exists(path)) library = path;
+        if (std::filesystem::exists(path)) {
+            library = path;
+        }
     }
     ASSERT_FALSE(library.empty()) << "libfaketime is not installed";
     for (const char* year : {"1600", "2300", "9999"}) {

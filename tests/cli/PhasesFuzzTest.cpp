@@ -30,19 +30,28 @@ struct Ending {
 Ending Spawn(const std::vector<std::string>& arguments, const char* tz) {
     std::vector<std::string> environment;
     for (char** entry = environ; *entry != nullptr; ++entry) {
-        if (std::strncmp(*entry, "TZ=", 3) != 0) environment.emplace_back(*entry);
+        if (std::strncmp(*entry, "TZ=", 3) != 0) {
+            environment.emplace_back(*entry);
+        }
     }
-    if (tz != nullptr) environment.push_back(std::string("TZ=") + tz);
+    if (tz != nullptr) {
+        environment.push_back(std::string("TZ=") + tz);
+    }
     std::vector<char*> argv{const_cast<char*>(TIDEWELL_PHASES)}, envp;
-    for (const std::string& argument : arguments)
+    for (const std::string& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
+    }
     argv.push_back(nullptr);
-    for (std::string& entry : environment) envp.push_back(entry.data());
+    for (std::string& entry : environment) {
+        envp.push_back(entry.data());
+    }
     envp.push_back(nullptr);
 
     Ending ending;
     int out[2], err[2];
-    if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) return ending;
+    if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) {
+        return ending;
+    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], 1);
@@ -64,7 +73,9 @@ Ending Spawn(const std::vector<std::string>& arguments, const char* tz) {
             break;
         }
         for (int i = 0; i < 2; ++i) {
-            if (fds[i].fd < 0 || fds[i].revents == 0) continue;
+            if (fds[i].fd < 0 || fds[i].revents == 0) {
+                continue;
+            }
             char buffer[65536];
             const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
             if (n > 0) {
@@ -78,7 +89,9 @@ Ending Spawn(const std::vector<std::string>& arguments, const char* tz) {
     close(out[0]);
     close(err[0]);
     int status = 0;
-    if (spawned != 0 || waitpid(pid, &status, 0) != pid) return ending;
+    if (spawned != 0 || waitpid(pid, &status, 0) != pid) {
+        return ending;
+    }
     ending.exited = WIFEXITED(status);
     ending.status = ending.exited ? WEXITSTATUS(status) : WTERMSIG(status);
     return ending;
@@ -98,7 +111,9 @@ public:
             if (what < 45) {
                 const std::string& option = Any(kOptions);
                 list.push_back(option);
-                if (Pick(4) != 0) list.push_back(ValueFor(option));
+                if (Pick(4) != 0) {
+                    list.push_back(ValueFor(option));
+                }
             } else if (what < 60) {
                 const std::string& option = Any(kOptions);
                 list.push_back(option + "=" + ValueFor(option));
@@ -125,12 +140,22 @@ private:
     }
 
     std::string ValueFor(const std::string& option) {
-        if (Pick(5) == 0) return Bytes();
-        if (option == "--zone") return Any(kZoneNames);
-        if (option == "--count") return Any(kCounts);
+        if (Pick(5) == 0) {
+            return Bytes();
+        }
+        if (option == "--zone") {
+            return Any(kZoneNames);
+        }
+        if (option == "--count") {
+            return Any(kCounts);
+        }
         // No range from 1600 to 9999: it is right, and long to print.
-        if (option == "--from") return Pick(8) == 0 ? "9999-12-30" : Any(kDays);
-        if (option == "--to") return Pick(8) == 0 ? "1600-01-02" : Any(kDays);
+        if (option == "--from") {
+            return Pick(8) == 0 ? "9999-12-30" : Any(kDays);
+        }
+        if (option == "--to") {
+            return Pick(8) == 0 ? "1600-01-02" : Any(kDays);
+        }
         return Any(kMoments);
     }
 
@@ -200,7 +225,9 @@ TEST(PhasesFuzz, EndsCleanlyWhateverTheArguments) {
                 if (!e.exited) {
                     problem = "ended by signal " + std::to_string(e.status);
                 } else if (e.status == 0) {
-                    if (!e.err.empty()) problem = "status 0 but said: " + e.err;
+                    if (!e.err.empty()) {
+                        problem = "status 0 but said: " + e.err;
+                    }
                 } else if (e.status != 2) {
                     problem = "status " + std::to_string(e.status);
                 } else if (!e.out.empty()) {
@@ -211,16 +238,24 @@ TEST(PhasesFuzz, EndsCleanlyWhateverTheArguments) {
                            e.err.find('\x1b') != std::string::npos) {
                     problem = "not one clean line: " + e.err;
                 }
-                if (problem.empty()) continue;
+                if (problem.empty()) {
+                    continue;
+                }
                 std::string line = "TZ=" + std::string(tz != nullptr ? tz : "(unset)");
-                for (const std::string& argument : arguments) line += " [" + argument + "]";
+                for (const std::string& argument : arguments) {
+                    line += " [" + argument + "]";
+                }
                 failures[static_cast<std::size_t>(w)].push_back(line + ": " + problem);
             }
         });
     }
-    for (std::thread& worker : workers) worker.join();
+    for (std::thread& worker : workers) {
+        worker.join();
+    }
     for (const std::vector<std::string>& found : failures) {
-        for (const std::string& failure : found) ADD_FAILURE() << failure;
+        for (const std::string& failure : found) {
+            ADD_FAILURE() << failure;
+        }
     }
 }
 

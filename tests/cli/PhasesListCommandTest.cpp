@@ -91,7 +91,9 @@ void ExpectConsecutive(const QJsonArray& rows) {
         const QJsonObject row = rows[i].toObject();
         ExpectRowAgrees(row);
         EXPECT_EQ(row["fraction"].toDouble() * 4, kNames.indexOf(row["phase"].toString()));
-        if (i == 0) continue;
+        if (i == 0) {
+            continue;
+        }
         const QJsonObject before = rows[i - 1].toObject();
         EXPECT_EQ(kNames.indexOf(row["phase"].toString()),
                   (kNames.indexOf(before["phase"].toString()) + 1) % 4);
@@ -145,10 +147,14 @@ TEST_F(PhasesListCommand, GivesTheTrueLocalTimeOfEachPhaseAcrossChangesOfOffset)
             const QDateTime utc = Utc(row["utc"].toString());
             int expected = c.first;
             for (const Change& change : c.changes) {
-                if (utc >= Utc(change.at)) expected = change.offset;
+                if (utc >= Utc(change.at)) {
+                    expected = change.offset;
+                }
             }
             EXPECT_EQ(row["offset"].toInt(), expected) << row["utc"].toString().toStdString();
-            if (seen.empty() || seen.back() != expected) seen.push_back(expected);
+            if (seen.empty() || seen.back() != expected) {
+                seen.push_back(expected);
+            }
         }
         EXPECT_EQ(seen.size(), c.changes.size() + 1) << "rows on every side of every change";
         // The range's days are local: its first and last rows lie on them, the phases around
@@ -182,7 +188,9 @@ TEST_F(PhasesListCommand, CountNextRangeAndTableAgreeOnTheInstants) {
         qsizetype matched = 0;
         for (const QJsonValue& row : table) {
             const QString utc = row["utc"].toString();
-            if (Utc(utc) <= Utc(at)) continue;
+            if (Utc(utc) <= Utc(at)) {
+                continue;
+            }
             EXPECT_EQ(utc, counted[matched]["utc"].toString());
             EXPECT_EQ(row["phase"], counted[matched]["phase"]);
             ++matched;
