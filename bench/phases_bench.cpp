@@ -97,13 +97,4 @@ void BM_QTimeZoneOffset(benchmark::State& state) {
 }
 BENCHMARK(BM_QTimeZoneOffset);
 
-// What a start with Qt's zones costs once: the first zone made.
-void BM_QTimeZoneFirst(benchmark::State& state) {
-    for (auto _ : state) {
-        const QTimeZone zone(state.iterations() % 2 == 0 ? "Europe/Berlin" : "Asia/Kolkata");
-        benchmark::DoNotOptimize(zone.offsetFromUtc(QDateTime::currentDateTimeUtc()));
-    }
-}
-BENCHMARK(BM_QTimeZoneFirst)->Unit(benchmark::kMicrosecond);
-
 }  // namespace
