@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QString>
+#include <memory>
+#include <optional>
 
 #include "platform/ui/CommandLineInfo.h"
 #include "platform/ui/UiTestAccess.h"
+#include "platform/ui/qt/ApplicationStart.h"
 #include "tidewell/Version.h"
 
 namespace {
@@ -54,8 +57,13 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& rInfo) {
 }
 
 int CWinApp::Run(int argc, char** argv) {
+    // Asked for its usage or version, the program answers without a window or a display.
+    if (const std::optional<int> status = platform::qt::AnswerQuery(argc, argv)) {
+        return *status;
+    }
+    platform::qt::ChooseWindowSystem(argc, argv);
     // Qt takes its own options (-platform, -display, ...) out of argc and argv.
-    QApplication application(argc, argv);
+    const std::unique_ptr<QApplication> application = platform::qt::OpenApplication(argc, argv);
     // The program ends when InitInstance returns, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
     QCoreApplication::setApplicationVersion(QString::fromLatin1(tidewell::kVersion));
