@@ -56,7 +56,7 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& rInfo) {
     }
 }
 
-int CWinApp::Run(int argc, char** argv) {
+int CWinApp::Run(int argc, char** argv, const char* applicationId) {
     // Asked for its usage or version, the program answers without a window or a display.
     if (const std::optional<int> status = platform::qt::AnswerQuery(argc, argv)) {
         return *status;
@@ -64,6 +64,11 @@ int CWinApp::Run(int argc, char** argv) {
     platform::qt::ChooseWindowSystem(argc, argv);
     // Qt takes its own options (-platform, -display, ...) out of argc and argv.
     const std::unique_ptr<QApplication> application = platform::qt::OpenApplication(argc, argv);
+    // The desktop matches windows with their launcher by the application id: it names the
+    // desktop entry, and Qt makes it the class of every X11 window (WM_CLASS) and the Wayland
+    // app id.
+    QCoreApplication::setApplicationName(QString::fromLatin1(applicationId));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(applicationId));
     // The program ends when InitInstance returns, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
     QCoreApplication::setApplicationVersion(QString::fromLatin1(tidewell::kVersion));

@@ -1,7 +1,10 @@
 // The command line of the artwork generator: which picture to draw and where to write it.
 //   moon <kind 0-3> <north|south> <out.bmp>   a 120 x 120 phase picture
 //   icon <out.ico>                            the 32 x 32 and 16 x 16 16-colour icon
-//   icon-png <size 16-512> <out.png>          the icon, smooth, for the desktop
+//   icon-png <crescent|credits> <size 16-512> <out.png>
+//                                             a launcher icon, smooth: the phase program's
+//                                             crescent or the credits program's night
+//   icon-svg <crescent|credits> <out.svg>     the same icon as a scalable picture
 //   night <out.bmp>                           the 400 x 420 credits picture
 #pragma once
 
