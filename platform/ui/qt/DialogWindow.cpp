@@ -13,7 +13,9 @@
 
 #include "platform/ui/Messages.h"
 #include "platform/ui/Wnd.h"
+#include "platform/ui/qt/ApplicationStart.h"
 #include "platform/ui/qt/ControlFactory.h"
+#include "platform/ui/qt/FontFit.h"
 #include "platform/ui/qt/WindowPlumbing.h"
 
 namespace platform::qt {
@@ -48,14 +50,15 @@ DialogWindow::DialogWindow(const DialogTemplate& dialogTemplate, HWND owner)
     : QWidget((dialogTemplate.exStyle & WS_EX_APPWINDOW) != 0 ? nullptr : owner,
               FlagsOf(dialogTemplate)) {
     setWindowTitle(dialogTemplate.caption);
-    // A face the system lacks falls back to the closest one it has; the size is what the
-    // controls were laid out for.
+    // A face the system lacks falls back to the desktop's. The controls were laid out in the
+    // cell of the template's font at its size on a 96 dots-per-inch screen: the font takes that
+    // size in pixels, and less where its family is taller or wider than the cell.
     QFont font = this->font();
     if (!dialogTemplate.fontFace.isEmpty()) {
         font.setFamilies({dialogTemplate.fontFace, font.family()});
     }
-    font.setPointSize(dialogTemplate.pointSize);
-    setFont(font);
+    font.setPixelSize((dialogTemplate.pointSize * 96 + 36) / 72);
+    setFont(FitToCell(font, kDialogFontCell));
     const QSize size(DialogUnitsToPixelsX(dialogTemplate.size.width()),
                      DialogUnitsToPixelsY(dialogTemplate.size.height()));
     if ((dialogTemplate.style & WS_THICKFRAME) != 0) {
@@ -142,8 +145,9 @@ void DialogWindow::showEvent(QShowEvent* event) {
 
 void DialogWindow::moveEvent(QMoveEvent* event) {
     // Placing the window before it first appears is part of making it, not a move; nor is
-    // the window manager framing it where it was placed.
-    if (!isVisible() || pos() == reportedAt_) {
+    // the window manager framing it where it was placed. Where the program cannot learn
+    // where its window stands (Wayland), Qt's positions are made up: no move is reported.
+    if (!isVisible() || pos() == reportedAt_ || !CanPlaceWindows()) {
         QWidget::moveEvent(event);
         return;
     }
