@@ -1,53 +1,23 @@
-// tidewell-phases: prints the table of upcoming lunar phases that the phase window uses.
+// tidewell-phases: the principal phases of the Moon on the command line, for scripts, status
+// bars and calendars.
 #include <cstdio>
-#include <cstdlib>
-#include <ctime>
 #include <string>
 #include <vector>
 
-#include "cli/KnownZone.h"
-#include "cli/Options.h"
-#include "cli/PhaseReport.h"
-#include "platform/clock/Clock.h"
-#include "tidewell/Version.h"
+#include "cli/Command.h"
+#include "cli/Output.h"
 
-namespace {
-
-int Refuse(const std::string& problem) {
-    std::fprintf(stderr, "tidewell-phases: %s\n", problem.c_str());
-    return 2;
-}
-
-int Print(const std::string& text) {
-    std::fputs(text.c_str(), stdout);
+int main(int argc, char** argv) {
+    cli::CommandResult result;
+    {
+        cli::Output out(
+            [](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); });
+        result = cli::RunCommand(std::vector<std::string>(argv + 1, argv + argc), out);
+    }
+    std::fputs(result.err.c_str(), stderr);
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::fprintf(stderr, "tidewell-phases: cannot write the output\n");
         return 1;
     }
-    return 0;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-    std::string error;
-    const std::optional<cli::Options> options =
-        cli::ParseOptions(std::vector<std::string>(argv + 1, argv + argc), &error);
-    if (!options) return Refuse(error);
-    if (options->help) return Print(cli::UsageText());
-    if (options->version) return Print(std::string("tidewell-phases ") + tidewell::kVersion + "\n");
-
-    if (options->zone) {
-        if (!cli::IsKnownZone(*options->zone))
-            return Refuse(cli::UnknownZoneProblem(*options->zone));
-        setenv("TZ", options->zone->c_str(), 1);
-        tzset();
-    }
-    if (options->at) {
-        const platform::ClockInstant at{*options->at};
-        platform::SetClock([at] { return at; });
-    }
-
-    const cli::PhaseReport report = cli::MakeReport(options->shown);
-    return Print(options->json ? cli::FormatJson(report) : cli::FormatText(report));
+    return result.status;
 }

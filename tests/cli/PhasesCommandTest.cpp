@@ -5,46 +5,18 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QStringList>
 #include <filesystem>
 #include <string>
 
+#include "tests/cli/RunPhases.h"
 #include "tidewell/Version.h"
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// Runs the program (or a command that starts it) with TZ set as given, or unset for nullptr,
-// and the other variables given, and returns what it said.
-Outcome RunProgram(const QString& program, const QStringList& arguments, const char* tz,
-                   const QStringList& variables = {}) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (tz != nullptr) {
-        environment.insert("TZ", tz);
-    } else {
-        environment.remove("TZ");
-    }
-    for (const QString& variable : variables) {
-        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
-    }
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(10000)) << "tidewell-phases did not end";
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-Outcome RunPhases(const QStringList& arguments, const char* tz = "Europe/London") {
-    return RunProgram(TIDEWELL_PHASES, arguments, tz);
-}
+using clitest::Outcome;
+using clitest::RunPhases;
+using clitest::RunProgram;
 
 TEST(PhasesCommand, RefusesBadArgumentsWithOneLineNamingTheProblemAndStatusTwo) {
     const std::pair<QStringList, QString> cases[] = {
@@ -98,7 +70,8 @@ TEST(PhasesCommand, JsonIsOneObjectOnOneLine) {
     EXPECT_TRUE(run.out.startsWith(R"({"now":"2009-10-20T12:00:00Z","zone":"Europe/Berlin",)"
                                    R"("status":"daylight","rows":[{"year":2009,"month":10,)"
                                    R"("day":18,"hour":7,"minute":32,"fraction":0,)"
-                                   R"("phase":"New Moon"},)"))
+                                   R"("phase":"New Moon","utc":"2009-10-18T05:32:00Z",)"
+                                   R"("local":"2009-10-18T07:32+02:00","offset":120},)"))
         << run.out.toStdString();
     QJsonParseError error;
     const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
@@ -215,7 +188,9 @@ TEST(PhasesCommand, FollowsASystemClockOfAnyYear) {
     for (const char* folder :
          {"/usr/lib/x86_64-linux-gnu", "/usr/lib/aarch64-linux-gnu", "/usr/lib"}) {
         const std::string path = std::string(folder) + "/faketime/libfaketime.so.1";
-        if (std::filesystem::exists(path)) library = path;
+        if (std::filesystem::exists(path)) {
+            library = path;
+        }
     }
     ASSERT_FALSE(library.empty()) << "libfaketime is not installed";
     for (const char* year : {"1600", "2300", "9999"}) {
