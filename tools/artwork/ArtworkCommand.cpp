@@ -21,10 +21,10 @@ constexpr std::int32_t kScreenPixelsPerMeter = 2835;
 constexpr std::int32_t kNightPixelsPerMeter = 7874;
 
 constexpr const char* kUsage =
-    "usage: tidewell-artwork moon <kind 0-3> <north|south> <out.bmp>\n"
+    "usage: tidewell-artwork moon <kind 0-3> <north|south> [<scale 1-3>] <out.bmp>\n"
     "       tidewell-artwork icon <out.ico>\n"
     "       tidewell-artwork icon-png <size 16-512> <out.png>\n"
-    "       tidewell-artwork night <out.bmp>\n";
+    "       tidewell-artwork night [<scale 1-3>] <out.bmp>\n";
 
 std::optional<int> ParseInt(const std::string& text, int low, int high) {
     int value = 0;
@@ -39,6 +39,11 @@ std::optional<int> ParseInt(const std::string& text, int low, int high) {
 int UsageError(std::ostream& errors, const std::string& why) {
     errors << "tidewell-artwork: " << why << "\n" << kUsage;
     return kUsageError;
+}
+
+// The optional scale before the output file: 1 when it is left out.
+std::optional<int> ScaleArgument(const std::vector<std::string>& args, std::size_t fixed) {
+    return args.size() == fixed ? std::optional<int>(1) : ParseInt(args[fixed - 1], 1, kMaxScale);
 }
 
 int Save(const std::string& path, const Bytes& bytes, std::ostream& errors) {
@@ -58,8 +63,9 @@ int RunArtworkCommand(const std::vector<std::string>& args, std::ostream& errors
     }
     const std::string& command = args[0];
     if (command == "moon") {
-        if (args.size() != 4) {
-            return UsageError(errors, "moon takes a kind, a hemisphere and an output file");
+        if (args.size() != 4 && args.size() != 5) {
+            return UsageError(errors,
+                              "moon takes a kind, a hemisphere, a scale if any and an output file");
         }
         const std::optional<int> kind = ParseInt(args[1], 0, 3);
         if (!kind) {
@@ -68,9 +74,15 @@ int RunArtworkCommand(const std::vector<std::string>& args, std::ostream& errors
         if (args[2] != "north" && args[2] != "south") {
             return UsageError(errors, "hemisphere must be north or south, not '" + args[2] + "'");
         }
+        const std::optional<int> scale = ScaleArgument(args, 4);
+        if (!scale) {
+            return UsageError(errors, "scale must be 1, 2 or 3, not '" + args[3] + "'");
+        }
         const Hemisphere hemisphere = args[2] == "north" ? Hemisphere::kNorth : Hemisphere::kSouth;
-        return Save(args[3], EncodeBmp24(PhasePicture(*kind, hemisphere), kScreenPixelsPerMeter),
-                    errors);
+        return Save(
+            args.back(),
+            EncodeBmp24(PhasePicture(*kind, hemisphere, *scale), kScreenPixelsPerMeter * *scale),
+            errors);
     }
     if (command == "icon") {
         if (args.size() != 2) {
@@ -89,10 +101,15 @@ int RunArtworkCommand(const std::vector<std::string>& args, std::ostream& errors
         return Save(args[2], EncodePng(CrescentIcon(*size)), errors);
     }
     if (command == "night") {
-        if (args.size() != 2) {
-            return UsageError(errors, "night takes an output file");
+        if (args.size() != 2 && args.size() != 3) {
+            return UsageError(errors, "night takes a scale if any and an output file");
         }
-        return Save(args[1], EncodeBmp24(NightScene(), kNightPixelsPerMeter), errors);
+        const std::optional<int> scale = ScaleArgument(args, 2);
+        if (!scale) {
+            return UsageError(errors, "scale must be 1, 2 or 3, not '" + args[1] + "'");
+        }
+        return Save(args.back(), EncodeBmp24(NightScene(*scale), kNightPixelsPerMeter * *scale),
+                    errors);
     }
     return UsageError(errors, "unknown command '" + command + "'");
 }

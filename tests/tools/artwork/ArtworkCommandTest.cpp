@@ -41,6 +41,11 @@ TEST(ArtworkCommand, WritesEachKindReadableWithNothingLeftBeside) {
         {{"icon", "OUT"}, "ICO", {32, 32}, 0},
         {{"icon-png", "64", "OUT"}, "PNG", {64, 64}, 0},
         {{"night", "OUT"}, "BMP", {400, 420}, 7874},
+        // The drawings for denser screens: the same physical size, more pixels.
+        {{"moon", "0", "north", "2", "OUT"}, "BMP", {240, 240}, 2 * 2835},
+        {{"moon", "2", "south", "3", "OUT"}, "BMP", {360, 360}, 3 * 2835},
+        {{"night", "1", "OUT"}, "BMP", {400, 420}, 7874},
+        {{"night", "2", "OUT"}, "BMP", {800, 840}, 2 * 7874},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0]);
@@ -67,7 +72,12 @@ TEST(ArtworkCommand, RefusesAWrongCommandLineWith2AndUsage) {
         {{"moon", "1", "north"}, "moon takes"},
         {{"icon-png", "15", "OUT"}, "icon size"},
         {{"icon-png", "99999999999", "OUT"}, "icon size"},
-        {{"night", "OUT", "OUT"}, "night takes"},
+        {{"moon", "1", "north", "4", "OUT"}, "scale must be"},
+        {{"moon", "1", "north", "2x", "OUT"}, "scale must be"},
+        {{"moon", "1", "north", "2", "OUT", "OUT"}, "moon takes"},
+        {{"night", "0", "OUT"}, "scale must be"},
+        {{"night", "OUT", "OUT"}, "scale must be"},
+        {{"night", "2", "OUT", "OUT"}, "night takes"},
     };
     for (const auto& [args, says] : cases) {
         SCOPED_TRACE(says);
