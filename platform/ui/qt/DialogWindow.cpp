@@ -13,6 +13,7 @@
 
 #include "platform/ui/Messages.h"
 #include "platform/ui/Wnd.h"
+#include "platform/ui/qt/Accessibility.h"
 #include "platform/ui/qt/ControlFactory.h"
 #include "platform/ui/qt/WindowPlumbing.h"
 
@@ -47,6 +48,7 @@ Qt::WindowFlags FlagsOf(const DialogTemplate& dialogTemplate) {
 DialogWindow::DialogWindow(const DialogTemplate& dialogTemplate, HWND owner)
     : QWidget((dialogTemplate.exStyle & WS_EX_APPWINDOW) != 0 ? nullptr : owner,
               FlagsOf(dialogTemplate)) {
+    InstallAccessibility();
     setWindowTitle(dialogTemplate.caption);
     // A face the system lacks falls back to the closest one it has; the size is what the
     // controls were laid out for.
