@@ -59,7 +59,7 @@ bool Yellowish(QRgb pixel) {
     return qRed(pixel) > 100 && qGreen(pixel) > 100 && qBlue(pixel) < qRed(pixel) / 2;
 }
 
-TEST(PhaseWindowAtDensity, TheStripIsDrawnAtTheScreensDensityWithEverythingInPlace) {
+TEST(DENSITY_SUITE, TheStripIsDrawnAtTheScreensDensityWithEverythingInPlace) {
     SetUtc(2024, 2, 10, 12);
     CPhaseDlg dialog;
     RunModal(dialog, [&] {
