@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Tidewell's one entry point: ./build.sh run | ./build.sh test
+# Tidewell's one entry point: ./build.sh run | ./build.sh test | ./build.sh package
 # Installs the missing Debian packages, configures into build/ and builds; then runs the
-# phase window (or, without a display, renders it to tidewell-phase.png and prints the table)
-# or runs the whole test suite.
+# phase window (or, without a display, renders it to tidewell-phase.png and prints the table),
+# runs the whole test suite, or makes the Debian package build/tidewell_<version>_<arch>.deb.
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$PWD
 build=$root/build
 
-usage() { echo "usage: $0 run [ARGS...] | test [CTEST ARGS...]" >&2; exit 2; }
+usage() { echo "usage: $0 run [ARGS...] | test [CTEST ARGS...] | package" >&2; exit 2; }
 [ $# -ge 1 ] || usage
 verb=$1; shift
 
@@ -55,6 +55,11 @@ case "$verb" in
   test)
     cd "$build"
     exec ctest --output-on-failure -j"$(nproc)" "$@"
+    ;;
+  package)
+    [ $# -eq 0 ] || usage
+    cd "$build"
+    cpack --config CPackConfig.cmake
     ;;
   *) usage ;;
 esac

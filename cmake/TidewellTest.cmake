@@ -1,15 +1,17 @@
-# tw_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [ENV VAR=value ...] [LABELS label])
+# tw_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [ENV VAR=value ...] [LABELS label]
+#             [PREFIX text])
 # One line per test executable: builds it against GoogleTest and registers every test case
 # with CTest, each as a process of its own. Its main() (tests/support/SandboxMain.cpp) first
 # makes the process a sandbox of its own: empty configuration, runtime and home folders and the
 # offscreen Qt platform (tests/support/Sandbox.h), then sets the values of ENV, which may
 # override those. ENV is built into the executable, so a test run by hand runs as under CTest.
-# The headers of the test's own folder are its own ("tests/<folder>/Name.h").
+# PREFIX goes before the name of each case in CTest, for one source built into several
+# executables. The headers of the test's own folder are its own ("tests/<folder>/Name.h").
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
 function(tw_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "" "PREFIX" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
 
   set(entries "")
   foreach(entry IN LISTS ARG_ENV)
@@ -32,5 +34,9 @@ const char* const testsupport::kTestEnvironment[] = {@entries@nullptr};
   if(ARG_LABELS)
     list(APPEND properties LABELS ${ARG_LABELS})  # one label: a list would be split apart
   endif()
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ${properties})
+  if(ARG_PREFIX)
+    list(APPEND properties_prefix TEST_PREFIX ${ARG_PREFIX})
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST ${properties_prefix}
+                       PROPERTIES ${properties})
 endfunction()

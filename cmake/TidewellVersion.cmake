@@ -20,3 +20,6 @@ function(tw_version_resource target name filename)
   qt_add_resources(${target} ${target}_version PREFIX / BASE ${CMAKE_CURRENT_BINARY_DIR}
     FILES ${CMAKE_CURRENT_BINARY_DIR}/res/version.json)
 endfunction()
+
+# The day this version was released, as the software centres' metainfo gives it.
+set(TIDEWELL_RELEASE_DATE 2026-12-07)

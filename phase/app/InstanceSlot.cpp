@@ -4,12 +4,20 @@
 
 #include "platform/kernel/KernelObjects.h"
 
+namespace {
+
+// The scan takes microseconds: a copy that holds the mutex for longer than this is stopped
+// or broken, and the scan goes on without the guard, as it does when there is no mutex.
+constexpr DWORD kScanGuardWaitMilliseconds = 3000;
+
+}  // namespace
+
 int32_t ClaimInstanceSlot() {
     // Both handles stay open until the process ends: the semaphore is the claim itself.
     HANDLE hMutex = CreateMutexW(FALSE, L"TidewellPhaseMTX");
     if (hMutex != nullptr) {
         // A mutex left behind by a copy that ended while holding it is simply taken over.
-        WaitForSingleObject(hMutex, INFINITE);
+        WaitForSingleObject(hMutex, kScanGuardWaitMilliseconds);
     }
     int32_t nSlot = 0;
     for (int32_t n = 0; n < kInstanceSlots; ++n) {
@@ -23,7 +31,7 @@ int32_t ClaimInstanceSlot() {
         CloseHandle(hSemaphore);
     }
     if (hMutex != nullptr) {
-        ReleaseMutex(hMutex);
+        ReleaseMutex(hMutex);  // refused, and harmless, when the wait ran out
     }
     return nSlot;
 }

@@ -6,7 +6,7 @@
 
 inline constexpr int32_t kInstanceSlots = 20;
 
-// Claims the lowest free slot under the cross-process mutex "TidewellPhaseMTX"; a slot is
-// taken while a semaphore "TidewellPhaseSem%03d" of its number exists. Slot 0 when all twenty
-// are taken (that copy shares it with the copy that holds it).
+// Claims the lowest free slot under the cross-process mutex "TidewellPhaseMTX", waited for a
+// few seconds at most; a slot is taken while a semaphore "TidewellPhaseSem%03d" of its number
+// exists. Slot 0 when all twenty are taken (that copy shares it with the copy that holds it).
 int32_t ClaimInstanceSlot();

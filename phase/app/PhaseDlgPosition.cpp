@@ -1,5 +1,6 @@
 // The phase window's stored position: restored at set-up from the slot's registry key and
 // written there at every move after set-up.
+#include <cstdint>
 #include <cwchar>
 #include <utility>
 
@@ -11,6 +12,16 @@ namespace {
 
 constexpr REGSAM kWriteAccess = KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY;  // 0x2001F
 constexpr std::size_t kKeyPathChars = 300;
+
+// Coordinates of any screen lie well within this, as do the edges of a window on one.
+constexpr int64_t kScreenReach = int64_t(1) << 30;
+
+// Whether a window edge at start, with the other edge at start + extent, can lie on a screen.
+bool IsWithinScreenReach(int32_t start, int32_t extent) {
+    const int64_t end = int64_t(start) + extent;
+    return start > -kScreenReach && start < kScreenReach && end > -kScreenReach &&
+           end < kScreenReach;
+}
 
 // "<base>\TWP<slot>", the slot in three digits.
 void FormSlotKeyPath(wchar_t (&path)[kKeyPathChars], const wchar_t* baseKey, int32_t slot) {
@@ -34,6 +45,12 @@ void CPhaseDlg::RestoreWindowPosition() {
     CRect rect;
     GetWindowRect(&rect);
     // A place on a screen that has since gone would hide the window: it opens centred then.
+    // A place near either end of the coordinates' range is off every screen; it is taken as
+    // such before the window's far edges are formed, which would overflow.
+    if (!IsWithinScreenReach(m_nXPos, rect.Width()) ||
+        !IsWithinScreenReach(m_nYPos, rect.Height())) {
+        return;
+    }
     const CRect target(m_nXPos, m_nYPos, m_nXPos + rect.Width(), m_nYPos + rect.Height());
     if (MonitorFromRect(&target, MONITOR_DEFAULTTONULL) == nullptr) {
         return;

@@ -9,15 +9,15 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "platform/kernel/HandleTable.h"
+#include "platform/HandleTable.h"
 #include "platform/kernel/ObjectFiles.h"
 
 // Every object is a file with open-file-description locks (they belong to the handle, not to
 // the process, and vanish when the last descriptor of the handle closes, also on kill -9):
 // byte 0 is held shared by every open handle and so tells whether the name exists; byte 1 is
-// held exclusively by the handle that owns a mutex. The content of byte 1 marks an owner, so
-// that the next one learns when the last owner ended without releasing.
+// held exclusively by the handle that owns a mutex.
 
+namespace platform {
 namespace {
 
 enum class Kind { Mutex, Semaphore };
@@ -30,18 +30,16 @@ struct KernelObject {
 
     const Kind kind;
     const int fd;
-    unsigned ownership = 0;  // times the mutex was taken through this handle and not released
+    bool owned = false;  // the mutex was taken through this handle and not released
 };
 
 constexpr off_t kPresenceByte = 0;
 constexpr off_t kOwnerByte = 1;
-constexpr char kOwnerMark = 1;
-constexpr char kNoOwnerMark = 0;
 
 thread_local DWORD lastError = ERROR_SUCCESS;
 
-platform::HandleTable<KernelObject>& Handles() {
-    static platform::HandleTable<KernelObject> handles;
+HandleTable<KernelObject>& Handles() {
+    static HandleTable<KernelObject> handles;
     return handles;
 }
 
@@ -54,7 +52,9 @@ int LockByte(int fd, off_t byte, short type, int command) {
     lock.l_start = byte;
     lock.l_len = 1;
     while (fcntl(fd, command, &lock) != 0) {
-        if (errno != EINTR) return errno;
+        if (errno != EINTR) {
+            return errno;
+        }
     }
     return 0;
 }
@@ -63,51 +63,34 @@ bool IsConflict(int err) {
     return err == EAGAIN || err == EACCES;
 }
 
-// A failed mark only costs the detection of an abandoned mutex, never the ownership itself.
-bool MarkOwner(int fd, char mark) {
-    return pwrite(fd, &mark, 1, kOwnerByte) == 1;
-}
-
-// Called with the owner lock just taken.
-DWORD TakeOwnership(KernelObject& mutex) {
-    char mark = kNoOwnerMark;
-    const bool abandoned = pread(mutex.fd, &mark, 1, kOwnerByte) == 1 && mark == kOwnerMark;
-    MarkOwner(mutex.fd, kOwnerMark);
-    mutex.ownership = 1;
-    return abandoned ? WAIT_ABANDONED : WAIT_OBJECT_0;
-}
-
 // The owner lock within the time limit: 0, or the errno of the refusal.
 int LockOwner(const KernelObject& mutex, DWORD milliseconds) {
-    if (milliseconds == INFINITE) return LockByte(mutex.fd, kOwnerByte, F_WRLCK, F_OFD_SETLKW);
     using Clock = std::chrono::steady_clock;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
     for (;;) {
         const int err = LockByte(mutex.fd, kOwnerByte, F_WRLCK, F_OFD_SETLK);
         const Clock::time_point now = Clock::now();
-        if (!IsConflict(err) || now >= deadline) return err;
+        if (!IsConflict(err) || now >= deadline) {
+            return err;
+        }
         std::this_thread::sleep_for(
             std::min<Clock::duration>(std::chrono::milliseconds(5), deadline - now));
     }
 }
 
-HANDLE OpenObject(Kind kind, const wchar_t* name, bool ownIfCreated) {
+HANDLE OpenObject(Kind kind, const wchar_t* name) {
     LONG error = ERROR_SUCCESS;
-    const int fd = platform::OpenObjectFile(name, &error);
+    const int fd = OpenObjectFile(name, &error);
     if (fd < 0) {
         lastError = error;
         return nullptr;
     }
     auto object = std::make_unique<KernelObject>(kind, fd);
     // Only a handle that no other handle anywhere shares the name with gets byte 0
-    // exclusively: it has created the object. While it holds byte 0 nobody else can take
-    // the mutex, so the initial ownership is certain; the exclusive lock then turns into a
-    // shared one in a single step. An opener that meets the creator between the two steps
-    // waits that instant for the shared lock.
+    // exclusively: it has created the object. The exclusive lock then turns into a shared
+    // one in a single step; an opener that meets the creator between the two steps waits
+    // that instant for the shared lock.
     const bool created = LockByte(fd, kPresenceByte, F_WRLCK, F_OFD_SETLK) == 0;
-    if (created && ownIfCreated && LockByte(fd, kOwnerByte, F_WRLCK, F_OFD_SETLK) == 0) {
-        TakeOwnership(*object);
-    }
     if (LockByte(fd, kPresenceByte, F_RDLCK, created ? F_OFD_SETLK : F_OFD_SETLKW) != 0) {
         lastError = ERROR_GEN_FAILURE;
         return nullptr;
@@ -122,9 +105,16 @@ KernelObject* FindMutex(HANDLE handle) {
 }
 
 }  // namespace
+}  // namespace platform
+
+using namespace platform;
 
 HANDLE CreateMutexW(BOOL bInitialOwner, const wchar_t* lpName) {
-    return OpenObject(Kind::Mutex, lpName, bInitialOwner != FALSE);
+    if (bInitialOwner != FALSE) {
+        lastError = ERROR_NOT_SUPPORTED;
+        return nullptr;
+    }
+    return OpenObject(Kind::Mutex, lpName);
 }
 
 DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds) {
@@ -137,17 +127,19 @@ DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds) {
         lastError = ERROR_NOT_SUPPORTED;
         return WAIT_FAILED;
     }
-    if (object->ownership > 0) {
-        ++object->ownership;
+    if (object->owned) {
         return WAIT_OBJECT_0;
     }
     const int err = LockOwner(*object, dwMilliseconds);
-    if (IsConflict(err)) return WAIT_TIMEOUT;
+    if (IsConflict(err)) {
+        return WAIT_TIMEOUT;
+    }
     if (err != 0) {
         lastError = ERROR_GEN_FAILURE;
         return WAIT_FAILED;
     }
-    return TakeOwnership(*object);
+    object->owned = true;
+    return WAIT_OBJECT_0;
 }
 
 BOOL ReleaseMutex(HANDLE hMutex) {
@@ -156,14 +148,12 @@ BOOL ReleaseMutex(HANDLE hMutex) {
         lastError = ERROR_INVALID_HANDLE;
         return FALSE;
     }
-    if (mutex->ownership == 0) {
+    if (!mutex->owned) {
         lastError = ERROR_NOT_OWNER;
         return FALSE;
     }
-    if (--mutex->ownership == 0) {
-        MarkOwner(mutex->fd, kNoOwnerMark);
-        LockByte(mutex->fd, kOwnerByte, F_UNLCK, F_OFD_SETLK);
-    }
+    mutex->owned = false;
+    LockByte(mutex->fd, kOwnerByte, F_UNLCK, F_OFD_SETLK);
     return TRUE;
 }
 
@@ -172,7 +162,7 @@ HANDLE CreateSemaphoreW(LONG lInitialCount, LONG lMaximumCount, const wchar_t* l
         lastError = ERROR_INVALID_PARAMETER;
         return nullptr;
     }
-    return OpenObject(Kind::Semaphore, lpName, false);
+    return OpenObject(Kind::Semaphore, lpName);
 }
 
 DWORD GetLastError() {

@@ -7,27 +7,25 @@
 #include "platform/Win32Errors.h"
 #include "platform/Win32Types.h"
 
-inline constexpr DWORD INFINITE = 0xFFFFFFFF;
 inline constexpr DWORD WAIT_OBJECT_0 = 0;
-inline constexpr DWORD WAIT_ABANDONED = 0x80;
 inline constexpr DWORD WAIT_TIMEOUT = 0x102;
 inline constexpr DWORD WAIT_FAILED = 0xFFFFFFFF;
 
-// Creates the named mutex, owned by the new handle if bInitialOwner, or opens it if it exists
-// (then GetLastError() is ERROR_ALREADY_EXISTS, else 0). Null when the object cannot be made;
-// GetLastError() says why.
+// Creates the named mutex, not owned, or opens it if it exists (then GetLastError() is
+// ERROR_ALREADY_EXISTS, else 0). Null when the object cannot be made, GetLastError() saying
+// why; an initial owner is not offered (ERROR_NOT_SUPPORTED).
 HANDLE CreateMutexW(BOOL bInitialOwner, const wchar_t* lpName);
 
-// On a mutex handle: waits until this handle owns the mutex exclusively across all processes
-// (INFINITE, or a time limit in milliseconds). WAIT_ABANDONED when the previous owner ended
-// without releasing it; the mutex is then owned all the same. A handle that already owns the
-// mutex takes it once more and must release it as often; two handles on one mutex are two
-// contenders, as two processes are, even in one thread. WAIT_TIMEOUT when the time runs out.
-// Semaphores cannot be waited on here (WAIT_FAILED with ERROR_NOT_SUPPORTED): they serve by
-// their existence only.
+// On a mutex handle: waits until this handle owns the mutex exclusively across all processes,
+// for at most the given milliseconds; WAIT_TIMEOUT when the time runs out. A mutex
+// whose owner ended without releasing it is simply taken over. Ownership is not counted: a
+// handle that owns the mutex gets WAIT_OBJECT_0 again and gives it up with one release. Two
+// handles on one mutex are two contenders, as two processes are. Semaphores cannot be waited
+// on here (WAIT_FAILED with ERROR_NOT_SUPPORTED): they serve by their existence only.
 DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds);
 
-// Gives up one ownership of the mutex taken by WaitForSingleObject on the same handle.
+// Gives up the ownership taken by WaitForSingleObject on the same handle; FALSE with
+// ERROR_NOT_OWNER when this handle does not own it.
 BOOL ReleaseMutex(HANDLE hMutex);
 
 // Creates the named semaphore, or opens it if some handle of any process holds it (then
@@ -40,5 +38,5 @@ HANDLE CreateSemaphoreW(LONG lInitialCount, LONG lMaximumCount, const wchar_t* l
 DWORD GetLastError();
 
 // Closes a handle from CreateMutexW or CreateSemaphoreW; FALSE with ERROR_INVALID_HANDLE for
-// anything else. Closing a handle that owns its mutex gives the mutex up as abandoned.
+// anything else. Closing a handle that owns its mutex gives the mutex up.
 BOOL CloseHandle(HANDLE hObject);

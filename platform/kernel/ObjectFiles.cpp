@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,19 +33,26 @@ LONG ErrorFromErrno(int err) {
     }
 }
 
-std::string RuntimeFolderPath() {
+// $XDG_RUNTIME_DIR/tidewell when the variable names an absolute folder, then tidewell-<uid>
+// in the temporary folder.
+std::vector<std::string> RuntimeFolderPaths() {
+    std::vector<std::string> paths;
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime != nullptr && runtime[0] == '/') return std::string(runtime) + "/tidewell";
+    if (runtime != nullptr && runtime[0] == '/') {
+        paths.push_back(std::string(runtime) + "/tidewell");
+    }
     std::error_code ignored;
     std::filesystem::path temp = std::filesystem::temp_directory_path(ignored);
-    if (temp.empty()) temp = "/tmp";
-    return (temp / ("tidewell-" + std::to_string(geteuid()))).string();
+    if (temp.empty()) {
+        temp = "/tmp";
+    }
+    paths.push_back((temp / ("tidewell-" + std::to_string(geteuid()))).string());
+    return paths;
 }
 
 // The folder is opened without following a link in its place and then checked through the
 // open descriptor, so nobody can swap it between the check and the use.
-int OpenRuntimeFolder(LONG* error) {
-    const std::string path = RuntimeFolderPath();
+int OpenPrivateFolder(const std::string& path, LONG* error) {
     if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
         *error = ErrorFromErrno(errno);
         return -1;
@@ -63,6 +71,18 @@ int OpenRuntimeFolder(LONG* error) {
     return folder;
 }
 
+// The first of the candidate folders that is safe to use; the reason of the last refusal
+// when none is.
+int OpenRuntimeFolder(LONG* error) {
+    for (const std::string& path : RuntimeFolderPaths()) {
+        const int folder = OpenPrivateFolder(path, error);
+        if (folder >= 0) {
+            return folder;
+        }
+    }
+    return -1;
+}
+
 }  // namespace
 
 int OpenObjectFile(const wchar_t* name, LONG* error) {
@@ -77,7 +97,9 @@ int OpenObjectFile(const wchar_t* name, LONG* error) {
         return -1;
     }
     const int folder = OpenRuntimeFolder(error);
-    if (folder < 0) return -1;
+    if (folder < 0) {
+        return -1;
+    }
     const int file =
         openat(folder, fileName.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     const int openError = errno;

@@ -1,5 +1,5 @@
-// Where a registry key path is kept: "Software\<Org>\<App>[\<sub>\...]" is the INI file
-// <Org>/<App>.conf in the user's configuration folder, the subkeys forming the group path.
+// Where a registry key path is kept: "Software\<Org>\<App>\<Key>" is the group <Key> of the
+// INI file <Org>/<App>.conf in the user's configuration folder.
 #pragma once
 
 #include <optional>
@@ -10,12 +10,16 @@ namespace platform {
 
 struct KeyLocation {
     QString file;   // absolute path of the INI file
-    QString group;  // "sub/path", empty for the application's own key
+    QString group;  // the key's group in it
 };
 
 // The location of a key path relative to HKEY_CURRENT_USER, or nothing for a path that no
-// file can hold: outside "Software\<Org>\<App>", with an empty part, or with a part that
-// would step out of the configuration folder or into another group (".", "..", "/").
+// file can hold: not of the form above, or with a part that is not made of letters, digits,
+// "_", "-" and "." alone, or that is "." or "..".
 std::optional<KeyLocation> LocateKey(const QString& keyPath);
+
+// Whether the name can stand for a part of a key path or a value in the file as it is: made
+// of letters, digits, "_", "-" and "." alone, and neither "." nor "..".
+bool IsPlainName(const QString& name);
 
 }  // namespace platform

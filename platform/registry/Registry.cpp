@@ -1,14 +1,18 @@
 #include "platform/registry/Registry.h"
 
+#include <charconv>
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <string>
 
-#include <QSettings>
 #include <QString>
-#include <QVariant>
 
-#include "platform/kernel/HandleTable.h"
+#include "platform/HandleTable.h"
 #include "platform/registry/KeyLocation.h"
+#include "platform/registry/SettingsFile.h"
+
+namespace platform {
 
 struct RegistryKey {
     QString path;  // relative to HKEY_CURRENT_USER, parts separated by backslashes
@@ -19,13 +23,8 @@ namespace {
 
 RegistryKey currentUser{QString(), KEY_ALL_ACCESS};
 
-// Every created key holds an entry of this name, so that a key without values still exists
-// for the next open (a group without entries is not kept in the file). No value can take
-// this name.
-const QLatin1String kKeyMark(".");
-
-platform::HandleTable<RegistryKey>& Keys() {
-    static platform::HandleTable<RegistryKey> keys;
+HandleTable<RegistryKey>& Keys() {
+    static HandleTable<RegistryKey> keys;
     return keys;
 }
 
@@ -38,41 +37,27 @@ QString Text(const wchar_t* text) {
 }
 
 QString JoinPath(const QString& base, const QString& subKey) {
-    if (base.isEmpty()) return subKey;
-    if (subKey.isEmpty()) return base;
+    if (base.isEmpty()) {
+        return subKey;
+    }
+    if (subKey.isEmpty()) {
+        return base;
+    }
     return base + QLatin1Char('\\') + subKey;
 }
 
-// Slashes would reach into other groups of the file.
-bool IsValueName(const QString& name) {
-    return !name.isEmpty() && name != kKeyMark && !name.contains(QLatin1Char('/')) &&
-           !name.contains(QLatin1Char('\\'));
-}
+// The settings file and group that hold a key.
+struct Place {
+    SettingsFile* file;
+    std::string group;
+};
 
-QString EntryName(const platform::KeyLocation& location, const QString& name) {
-    return location.group.isEmpty() ? name : location.group + QLatin1Char('/') + name;
-}
-
-bool KeyExists(QSettings& settings, const platform::KeyLocation& location) {
-    settings.beginGroup(location.group);
-    const bool exists = !settings.allKeys().isEmpty();
-    settings.endGroup();
-    return exists;
-}
-
-// Writes the changes: the file is replaced as a whole, never left half written, and under a
-// lock that merges them with what other processes wrote in the meantime.
-LSTATUS Store(QSettings& settings) {
-    settings.sync();
-    switch (settings.status()) {
-        case QSettings::NoError:
-            return ERROR_SUCCESS;
-        case QSettings::AccessError:
-            return ERROR_ACCESS_DENIED;
-        case QSettings::FormatError:
-            break;
+std::optional<Place> PlaceOf(const QString& keyPath) {
+    const std::optional<KeyLocation> location = LocateKey(keyPath);
+    if (!location) {
+        return std::nullopt;
     }
-    return ERROR_INVALID_DATA;
+    return Place{&SettingsFileAt(location->file.toStdString()), location->group.toStdString()};
 }
 
 HKEY AddKey(const QString& path, REGSAM access) {
@@ -80,21 +65,28 @@ HKEY AddKey(const QString& path, REGSAM access) {
 }
 
 }  // namespace
+}  // namespace platform
+
+using namespace platform;
 
 const HKEY HKEY_CURRENT_USER = &currentUser;
 
 LSTATUS RegOpenKeyExW(HKEY hKey, const wchar_t* lpSubKey, DWORD /*ulOptions*/, REGSAM samDesired,
                       HKEY* phkResult) {
-    if (phkResult == nullptr) return ERROR_INVALID_PARAMETER;
+    if (phkResult == nullptr) {
+        return ERROR_INVALID_PARAMETER;
+    }
     *phkResult = nullptr;
     const RegistryKey* parent = FindKey(hKey);
-    if (parent == nullptr) return ERROR_INVALID_HANDLE;
+    if (parent == nullptr) {
+        return ERROR_INVALID_HANDLE;
+    }
     const QString path = JoinPath(parent->path, Text(lpSubKey));
     if (!path.isEmpty()) {
-        const std::optional<platform::KeyLocation> location = platform::LocateKey(path);
-        if (!location) return ERROR_FILE_NOT_FOUND;
-        QSettings settings(location->file, QSettings::IniFormat);
-        if (!KeyExists(settings, *location)) return ERROR_FILE_NOT_FOUND;
+        const std::optional<Place> place = PlaceOf(path);
+        if (!place || !place->file->HasGroup(place->group)) {
+            return ERROR_FILE_NOT_FOUND;
+        }
     }
     *phkResult = AddKey(path, samDesired);
     return ERROR_SUCCESS;
@@ -103,64 +95,70 @@ LSTATUS RegOpenKeyExW(HKEY hKey, const wchar_t* lpSubKey, DWORD /*ulOptions*/, R
 LSTATUS RegQueryValueExW(HKEY hKey, const wchar_t* lpValueName, DWORD* lpReserved, DWORD* lpType,
                          BYTE* lpData, DWORD* lpcbData) {
     const RegistryKey* key = FindKey(hKey);
-    if (key == nullptr) return ERROR_INVALID_HANDLE;
-    if (lpReserved != nullptr || (lpData != nullptr && lpcbData == nullptr)) {
+    if (key == nullptr) {
+        return ERROR_INVALID_HANDLE;
+    }
+    if (lpReserved != nullptr || lpData == nullptr || lpcbData == nullptr) {
         return ERROR_INVALID_PARAMETER;
     }
-    if ((key->access & KEY_QUERY_VALUE) == 0) return ERROR_ACCESS_DENIED;
-    const QString name = Text(lpValueName);
-    const std::optional<platform::KeyLocation> location = platform::LocateKey(key->path);
-    if (!location || !IsValueName(name)) return ERROR_FILE_NOT_FOUND;
-    QSettings settings(location->file, QSettings::IniFormat);
-    const QVariant stored = settings.value(EntryName(*location, name));
-    if (!stored.isValid()) return ERROR_FILE_NOT_FOUND;
-
-    bool isNumber = false;
-    const qint64 number = stored.toString().toLongLong(&isNumber, 10);
-    if (!isNumber) return ERROR_INVALID_DATA;
-    // 32-bit values are kept signed; their unsigned spelling is accepted as well.
-    const bool fits = number >= INT32_MIN && number <= UINT32_MAX;
-    const DWORD size = fits ? sizeof(DWORD) : sizeof(qint64);
-    if (lpType != nullptr) *lpType = fits ? REG_DWORD : REG_QWORD;
-    if (lpData == nullptr) {
-        if (lpcbData != nullptr) *lpcbData = size;
-        return ERROR_SUCCESS;
+    if ((key->access & KEY_QUERY_VALUE) == 0) {
+        return ERROR_ACCESS_DENIED;
     }
-    if (*lpcbData < size) {
-        *lpcbData = size;
+    const QString name = Text(lpValueName);
+    const std::optional<Place> place = PlaceOf(key->path);
+    if (!place || !IsPlainName(name)) {
+        return ERROR_FILE_NOT_FOUND;
+    }
+    const std::optional<std::string> stored = place->file->Value(place->group, name.toStdString());
+    if (!stored) {
+        return ERROR_FILE_NOT_FOUND;
+    }
+    long long number = 0;
+    const char* end = stored->data() + stored->size();
+    const auto [stop, error] = std::from_chars(stored->data(), end, number, 10);
+    if (error != std::errc() || stop != end) {
+        return ERROR_INVALID_DATA;
+    }
+    // 32-bit values are kept signed; their unsigned spelling is accepted as well. A number
+    // beyond 32 bits is longer than any buffer of a 32-bit value.
+    if (number < INT32_MIN || number > UINT32_MAX || *lpcbData < sizeof(DWORD)) {
         return ERROR_MORE_DATA;
     }
-    if (fits) {
-        const DWORD bits = static_cast<DWORD>(number);
-        std::memcpy(lpData, &bits, sizeof bits);
-    } else {
-        std::memcpy(lpData, &number, sizeof number);
+    const DWORD bits = static_cast<DWORD>(number);
+    std::memcpy(lpData, &bits, sizeof bits);
+    *lpcbData = sizeof bits;
+    if (lpType != nullptr) {
+        *lpType = REG_DWORD;
     }
-    *lpcbData = size;
     return ERROR_SUCCESS;
 }
 
 LSTATUS RegCreateKeyExW(HKEY hKey, const wchar_t* lpSubKey, DWORD Reserved, wchar_t* /*lpClass*/,
                         DWORD dwOptions, REGSAM samDesired, void* /*lpSecurityAttributes*/,
                         HKEY* phkResult, DWORD* lpdwDisposition) {
-    if (phkResult == nullptr) return ERROR_INVALID_PARAMETER;
+    if (phkResult == nullptr) {
+        return ERROR_INVALID_PARAMETER;
+    }
     *phkResult = nullptr;
     const RegistryKey* parent = FindKey(hKey);
-    if (parent == nullptr) return ERROR_INVALID_HANDLE;
-    if (Reserved != 0 || dwOptions != REG_OPTION_NON_VOLATILE) return ERROR_INVALID_PARAMETER;
-    if ((parent->access & KEY_CREATE_SUB_KEY) == 0) return ERROR_ACCESS_DENIED;
-    const QString path = JoinPath(parent->path, Text(lpSubKey));
-    const std::optional<platform::KeyLocation> location = platform::LocateKey(path);
-    if (!location) return ERROR_ACCESS_DENIED;
-
-    QSettings settings(location->file, QSettings::IniFormat);
-    DWORD disposition = REG_OPENED_EXISTING_KEY;
-    if (!KeyExists(settings, *location)) {
-        settings.setValue(EntryName(*location, kKeyMark), QString());
-        if (const LSTATUS status = Store(settings); status != ERROR_SUCCESS) return status;
-        disposition = REG_CREATED_NEW_KEY;
+    if (parent == nullptr) {
+        return ERROR_INVALID_HANDLE;
     }
-    if (lpdwDisposition != nullptr) *lpdwDisposition = disposition;
+    if (Reserved != 0 || dwOptions != REG_OPTION_NON_VOLATILE) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    if ((parent->access & KEY_CREATE_SUB_KEY) == 0) {
+        return ERROR_ACCESS_DENIED;
+    }
+    const QString path = JoinPath(parent->path, Text(lpSubKey));
+    const std::optional<Place> place = PlaceOf(path);
+    bool created = false;
+    if (!place || !place->file->CreateGroup(place->group, &created)) {
+        return ERROR_ACCESS_DENIED;
+    }
+    if (lpdwDisposition != nullptr) {
+        *lpdwDisposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
+    }
     *phkResult = AddKey(path, samDesired);
     return ERROR_SUCCESS;
 }
@@ -168,22 +166,29 @@ LSTATUS RegCreateKeyExW(HKEY hKey, const wchar_t* lpSubKey, DWORD Reserved, wcha
 LSTATUS RegSetValueExW(HKEY hKey, const wchar_t* lpValueName, DWORD /*Reserved*/, DWORD dwType,
                        const BYTE* lpData, DWORD cbData) {
     const RegistryKey* key = FindKey(hKey);
-    if (key == nullptr) return ERROR_INVALID_HANDLE;
-    if ((key->access & KEY_SET_VALUE) == 0) return ERROR_ACCESS_DENIED;
+    if (key == nullptr) {
+        return ERROR_INVALID_HANDLE;
+    }
+    if ((key->access & KEY_SET_VALUE) == 0) {
+        return ERROR_ACCESS_DENIED;
+    }
     const QString name = Text(lpValueName);
-    if (!IsValueName(name) || dwType != REG_DWORD || cbData != sizeof(DWORD) || lpData == nullptr) {
+    if (!IsPlainName(name) || dwType != REG_DWORD || cbData != sizeof(DWORD) || lpData == nullptr) {
         return ERROR_INVALID_PARAMETER;
     }
-    const std::optional<platform::KeyLocation> location = platform::LocateKey(key->path);
-    if (!location) return ERROR_ACCESS_DENIED;
+    const std::optional<Place> place = PlaceOf(key->path);
     DWORD bits = 0;
     std::memcpy(&bits, lpData, sizeof bits);
-    QSettings settings(location->file, QSettings::IniFormat);
-    settings.setValue(EntryName(*location, name), static_cast<qint32>(bits));
-    return Store(settings);
+    if (!place || !place->file->SetValue(place->group, name.toStdString(),
+                                         std::to_string(static_cast<int32_t>(bits)))) {
+        return ERROR_ACCESS_DENIED;
+    }
+    return ERROR_SUCCESS;
 }
 
 LSTATUS RegCloseKey(HKEY hKey) {
-    if (hKey == HKEY_CURRENT_USER) return ERROR_SUCCESS;
+    if (hKey == HKEY_CURRENT_USER) {
+        return ERROR_SUCCESS;
+    }
     return Keys().Take(hKey) != nullptr ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
 }

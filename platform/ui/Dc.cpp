@@ -1,7 +1,6 @@
 #include "platform/ui/Dc.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
@@ -10,6 +9,7 @@
 #include "platform/ui/Gdi.h"
 #include "platform/ui/Picture.h"
 #include "platform/ui/SystemMetrics.h"
+#include "platform/ui/qt/FontFit.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ QColor ToColor(COLORREF color) {
 
 }  // namespace
 
-CDC::CDC() : m_font(QGuiApplication::font()) {}
+CDC::CDC() : m_font(platform::qt::SurfaceFont()) {}
 
 CDC::~CDC() = default;
 
@@ -47,7 +47,7 @@ CFont* CDC::SelectObject(CFont* pFont) {
     CFont* previous = m_pFont;
     m_pFont = pFont;
     m_font = pFont != nullptr && pFont->GetSafeHandle() != nullptr ? *pFont->GetSafeHandle()
-                                                                   : QGuiApplication::font();
+                                                                   : platform::qt::SurfaceFont();
     return previous;
 }
 

@@ -53,9 +53,14 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& rInfo) {
     }
 }
 
-int CWinApp::Run(int argc, char** argv) {
+int CWinApp::Run(int argc, char** argv, const char* applicationId) {
     // Qt takes its own options (-platform, -display, ...) out of argc and argv.
     QApplication application(argc, argv);
+    // The desktop matches windows with their launcher by the application id: it names the
+    // desktop entry, and Qt makes it the class of every X11 window (WM_CLASS) and the Wayland
+    // app id.
+    QCoreApplication::setApplicationName(QString::fromLatin1(applicationId));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(applicationId));
     // The program ends when InitInstance returns, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
     QCoreApplication::setApplicationVersion(QString::fromLatin1(tidewell::kVersion));

@@ -35,8 +35,9 @@ public:
     // Hands each argument after the program name, in order, to rInfo.ParseParam.
     void ParseCommandLine(CCommandLineInfo& rInfo);
 
-    // Runs the program: what main() does.
-    int Run(int argc, char** argv);
+    // Runs the program: what main() does. applicationId is the program's reverse-DNS id, the
+    // name of its desktop entry (org.velmora.TidewellPhase.desktop).
+    int Run(int argc, char** argv, const char* applicationId);
 
     // The window the program runs, while it runs.
     CWnd* m_pMainWnd = nullptr;

@@ -18,6 +18,7 @@
 #include "platform/ui/Dc.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/UiTestAccess.h"
+#include "platform/ui/qt/FontFit.h"
 #include "platform/ui/qt/ListBoxControl.h"
 
 namespace {
@@ -107,11 +108,12 @@ bool Contains(const QImage& image, QRgb color, int fromX = 0, int toX = -1) {
     return false;
 }
 
-// The extent a line of this text sets: its width in the default font plus a scroll bar, and
-// a thirty-second more.
+// The extent a line of this text sets: its width in the surface's default font plus a scroll bar,
+// and a thirty-second more.
 int ExtentFor(const char* text) {
-    const int w = QFontMetrics(QGuiApplication::font()).horizontalAdvance(QString::fromUtf8(text)) +
-                  GetSystemMetrics(SM_CXVSCROLL);
+    const int w =
+        QFontMetrics(platform::qt::SurfaceFont()).horizontalAdvance(QString::fromUtf8(text)) +
+        GetSystemMetrics(SM_CXVSCROLL);
     return w + w / 32;
 }
 
@@ -223,8 +225,9 @@ TEST(ColorListBox, LinesAreDrawnInTheirColoursOrInTheSelectionColours) {
 TEST(ColorListBox, TabsMoveTextToStopsEveryEightWidthsOfC) {
     ColorListBoxFixture f;
     f.list.AddLine(12, 0, "i\ti\ti");
-    const int stop = 8 * QFontMetrics(QGuiApplication::font()).horizontalAdvance(QLatin1Char('c'));
-    const int glyph = QFontMetrics(QGuiApplication::font()).horizontalAdvance(QLatin1Char('i'));
+    const int stop =
+        8 * QFontMetrics(platform::qt::SurfaceFont()).horizontalAdvance(QLatin1Char('c'));
+    const int glyph = QFontMetrics(platform::qt::SurfaceFont()).horizontalAdvance(QLatin1Char('i'));
     const QImage image = Draw(f.list, 0, ODA_DRAWENTIRE, 0);
     EXPECT_TRUE(Contains(image, kYellow, 0, glyph));
     EXPECT_FALSE(Contains(image, kYellow, glyph + 1, stop - 1));

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "tools/artwork/BmpFile.h"
+#include "tools/artwork/CreditsIcon.h"
 #include "tools/artwork/CrescentIcon.h"
 #include "tools/artwork/IcoFile.h"
 #include "tools/artwork/NightScene.h"
@@ -23,7 +24,8 @@ constexpr std::int32_t kNightPixelsPerMeter = 7874;
 constexpr const char* kUsage =
     "usage: tidewell-artwork moon <kind 0-3> <north|south> [<scale 1-3>] <out.bmp>\n"
     "       tidewell-artwork icon <out.ico>\n"
-    "       tidewell-artwork icon-png <size 16-512> <out.png>\n"
+    "       tidewell-artwork icon-png <crescent|credits> <size 16-512> <out.png>\n"
+    "       tidewell-artwork icon-svg <crescent|credits> <out.svg>\n"
     "       tidewell-artwork night [<scale 1-3>] <out.bmp>\n";
 
 std::optional<int> ParseInt(const std::string& text, int low, int high) {
@@ -34,6 +36,11 @@ std::optional<int> ParseInt(const std::string& text, int low, int high) {
         return std::nullopt;
     }
     return value;
+}
+
+// The launcher icons: the phase program's crescent and the credits program's night.
+bool IsLauncherIcon(const std::string& name) {
+    return name == "crescent" || name == "credits";
 }
 
 int UsageError(std::ostream& errors, const std::string& why) {
@@ -90,15 +97,26 @@ int RunArtworkCommand(const std::vector<std::string>& args, std::ostream& errors
         }
         return Save(args[1], EncodeIco({IndexedCrescentIcon(32), IndexedCrescentIcon(16)}), errors);
     }
-    if (command == "icon-png") {
-        if (args.size() != 3) {
-            return UsageError(errors, "icon-png takes a size and an output file");
+    if (command == "icon-png" || command == "icon-svg") {
+        const bool png = command == "icon-png";
+        if (args.size() != (png ? 4u : 3u)) {
+            return UsageError(errors, png ? "icon-png takes an icon, a size and an output file"
+                                          : "icon-svg takes an icon and an output file");
         }
-        const std::optional<int> size = ParseInt(args[1], 16, 512);
+        if (!IsLauncherIcon(args[1])) {
+            return UsageError(errors, "icon must be crescent or credits, not '" + args[1] + "'");
+        }
+        const bool crescent = args[1] == "crescent";
+        if (!png) {
+            const std::string svg = crescent ? CrescentIconSvg() : CreditsIconSvg();
+            return Save(args[2], Bytes(svg.begin(), svg.end()), errors);
+        }
+        const std::optional<int> size = ParseInt(args[2], 16, 512);
         if (!size) {
-            return UsageError(errors, "icon size must be 16 to 512, not '" + args[1] + "'");
+            return UsageError(errors, "icon size must be 16 to 512, not '" + args[2] + "'");
         }
-        return Save(args[2], EncodePng(CrescentIcon(*size)), errors);
+        return Save(args[3], EncodePng(crescent ? CrescentIcon(*size) : CreditsIcon(*size)),
+                    errors);
     }
     if (command == "night") {
         if (args.size() != 2 && args.size() != 3) {

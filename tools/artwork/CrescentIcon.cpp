@@ -8,10 +8,6 @@ namespace artwork {
 
 namespace {
 
-// The crescent is the part of the outer disc that the inner disc, set up and to the left,
-// leaves uncovered. Coordinates are in icon widths, y down.
-constexpr double kOuterX = 0.50, kOuterY = 0.50, kOuterR = 0.46;
-constexpr double kInnerX = 0.30, kInnerY = 0.43, kInnerR = 0.37;
 constexpr int kSamples = 8;  // per pixel and axis
 
 constexpr Color kRim{0.62, 0.36, 0.02};  // the thin edge that sets it off from any ground
@@ -30,43 +26,45 @@ double DistanceTo(double x, double y, double cx, double cy, double r) {
     return std::hypot(x - cx, y - cy) - r;
 }
 
-struct CrescentPoint {
-    bool inside;
-    Color color;
-};
-
-CrescentPoint Sample(double x, double y, double rimWidth) {
-    const double outer = DistanceTo(x, y, kOuterX, kOuterY, kOuterR);
-    const double inner = DistanceTo(x, y, kInnerX, kInnerY, kInnerR);
-    const double edge = std::max(outer, -inner);  // negative inside the crescent
-    if (edge > 0.0) {
-        return {false, {}};
-    }
-    if (edge > -rimWidth) {
-        return {true, kRim};
-    }
-    // Brightest just inside the lit limb, warmer towards the shadow edge and the horns.
-    const double across = inner / (inner - outer);
+// Brightest just inside the lit limb, warmer towards the shadow edge and the horns: `across`
+// runs from the inner edge at 0 to the outer edge at 1.
+Color Shade(double across, double y) {
     const double lift = 0.12 * (0.5 - std::abs(y - 0.45));
-    return {true, Ramp(std::pow(across, 0.8) + lift)};
+    return Ramp(std::pow(across, 0.8) + lift);
 }
 
 }  // namespace
 
+std::optional<Color> CrescentColorAt(double x, double y, double edgeWidth) {
+    const Circle& o = kCrescentOuter;
+    const Circle& i = kCrescentInner;
+    const double outer = DistanceTo(x, y, o.x, o.y, o.r);
+    const double inner = DistanceTo(x, y, i.x, i.y, i.r);
+    const double edge = std::max(outer, -inner);  // negative inside the crescent
+    if (edge > 0.0) {
+        return std::nullopt;
+    }
+    if (edge > -edgeWidth) {
+        return kRim;
+    }
+    return Shade(inner / (inner - outer), y);
+}
+
 Raster CrescentIcon(int size) {
     Raster icon(size, size, {}, 0.0);
     // The edge stays about one pixel wide at small sizes and grows gently with larger ones.
-    const double rimWidth = std::max(0.022, 0.9 / size);
+    const double rimWidth = std::max(kCrescentMinEdge, 0.9 / size);
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
             Color sum;
             int inside = 0;
             for (int sy = 0; sy < kSamples; ++sy) {
                 for (int sx = 0; sx < kSamples; ++sx) {
-                    const CrescentPoint p = Sample((x + (sx + 0.5) / kSamples) / size,
-                                                   (y + (sy + 0.5) / kSamples) / size, rimWidth);
-                    if (p.inside) {
-                        sum = sum + p.color;
+                    const std::optional<Color> color =
+                        CrescentColorAt((x + (sx + 0.5) / kSamples) / size,
+                                        (y + (sy + 0.5) / kSamples) / size, rimWidth);
+                    if (color) {
+                        sum = sum + *color;
                         ++inside;
                     }
                 }
@@ -78,6 +76,40 @@ Raster CrescentIcon(int size) {
         }
     }
     return icon;
+}
+
+std::string CrescentSvgElements(double units, const std::string& id) {
+    const Circle& o = kCrescentOuter;
+    const Circle& i = kCrescentInner;
+    const double edge = kCrescentMinEdge;
+    // The shading as rings about the inner disc's centre: along the line through both centres,
+    // where the crescent is widest, `across` grows evenly from the inner edge to the lit limb.
+    const double apart = std::hypot(o.x - i.x, o.y - i.y);
+    const double reach = apart + o.r;
+    const double rise = (o.y - i.y) / apart;  // y per unit of distance along that line
+    std::string gradient = "<radialGradient id=\"" + id +
+                           "\" gradientUnits=\"userSpaceOnUse\" cx=\"" + SvgNumber(i.x * units) +
+                           "\" cy=\"" + SvgNumber(i.y * units) + "\" r=\"" +
+                           SvgNumber(reach * units) + "\">";
+    constexpr int kStops = 8;
+    for (int k = 0; k <= kStops; ++k) {
+        const double across = static_cast<double>(k) / kStops;
+        const double distance = i.r + across * (reach - i.r);
+        gradient += "<stop offset=\"" + SvgNumber(distance / reach) + "\" stop-color=\"" +
+                    SvgColor(Shade(across, i.y + distance * rise)) + "\"/>";
+    }
+    gradient += "</radialGradient>";
+    const auto scaled = [units](const Circle& c, double grow) {
+        return Circle{c.x * units, c.y * units, (c.r + grow) * units};
+    };
+    return "<defs>" + gradient + "</defs>\n<path fill=\"" + SvgColor(kRim) + "\" d=\"" +
+           CrescentPath(scaled(o, 0.0), scaled(i, 0.0)) + "\"/>\n<path fill=\"url(#" + id +
+           ")\" d=\"" + CrescentPath(scaled(o, -edge), scaled(i, edge)) + "\"/>\n";
+}
+
+std::string CrescentIconSvg() {
+    constexpr double kUnits = 256.0;
+    return SvgDocument(static_cast<int>(kUnits), CrescentSvgElements(kUnits, "crescent"));
 }
 
 IndexedImage IndexedCrescentIcon(int size) {

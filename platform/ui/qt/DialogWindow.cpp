@@ -15,6 +15,7 @@
 #include "platform/ui/Wnd.h"
 #include "platform/ui/qt/Accessibility.h"
 #include "platform/ui/qt/ControlFactory.h"
+#include "platform/ui/qt/FontFit.h"
 #include "platform/ui/qt/WindowPlumbing.h"
 
 namespace platform::qt {
@@ -50,14 +51,15 @@ DialogWindow::DialogWindow(const DialogTemplate& dialogTemplate, HWND owner)
               FlagsOf(dialogTemplate)) {
     InstallAccessibility();
     setWindowTitle(dialogTemplate.caption);
-    // A face the system lacks falls back to the closest one it has; the size is what the
-    // controls were laid out for.
+    // A face the system lacks falls back to the desktop's. The controls were laid out in the
+    // cell of the template's font at its size on a 96 dots-per-inch screen: the font takes that
+    // size in pixels, and less where its family is taller or wider than the cell.
     QFont font = this->font();
     if (!dialogTemplate.fontFace.isEmpty()) {
         font.setFamilies({dialogTemplate.fontFace, font.family()});
     }
-    font.setPointSize(dialogTemplate.pointSize);
-    setFont(font);
+    font.setPixelSize((dialogTemplate.pointSize * 96 + 36) / 72);
+    setFont(FitToCell(font, kDialogFontCell));
     const QSize size(DialogUnitsToPixelsX(dialogTemplate.size.width()),
                      DialogUnitsToPixelsY(dialogTemplate.size.height()));
     if ((dialogTemplate.style & WS_THICKFRAME) != 0) {

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
 #include <QTest>
@@ -18,6 +17,7 @@
 #include "phase/app/PhaseDlg.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/UiTestAccess.h"
+#include "platform/ui/qt/FontFit.h"
 #include "tests/phase/TestClock.h"
 #include "tests/platform/ui/support/ModalRun.h"
 
@@ -58,7 +58,7 @@ struct Cell {
 QImage ExpectedStrip(const std::array<Cell, 4>& cells, bool south) {
     QImage image = BlackStrip();
     QPainter painter(&image);
-    const QFont font = QGuiApplication::font();
+    const QFont font = platform::qt::SurfaceFont();
     const QFontMetrics metrics(font);
     painter.setFont(font);
     painter.setPen(QColor(204, 204, 0));

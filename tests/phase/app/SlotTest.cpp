@@ -2,6 +2,8 @@
 
 #include <QProcess>
 
+#include <csignal>
+
 namespace {
 
 // Starts a copy that claims a slot as the window does and holds it until its input ends;
@@ -32,6 +34,23 @@ TEST(InstanceSlot, CopiesTakeTheLowestFreeSlotAndFreeItWhenTheyEnd) {
     for (QProcess& copy : copies) {
         copy.closeWriteChannel();
         copy.waitForFinished();
+    }
+}
+
+// A copy stopped (SIGSTOP, a debugger) in the middle of its scan keeps the slot mutex; the next
+// copy waits for it a few seconds only and then scans without it.
+TEST(InstanceSlot, ACopyStoppedWhileHoldingTheMutexDoesNotBlockTheNext) {
+    QProcess holder;
+    holder.start(QStringLiteral(SLOT_CLAIMER), {QStringLiteral("hold")});
+    ASSERT_TRUE(holder.waitForStarted() && holder.waitForReadyRead());
+    ASSERT_EQ(holder.readLine().trimmed(), "held");
+    ASSERT_EQ(kill(static_cast<pid_t>(holder.processId()), SIGSTOP), 0);
+    QProcess copy;
+    EXPECT_EQ(Start(copy), 0);
+    kill(static_cast<pid_t>(holder.processId()), SIGCONT);
+    for (QProcess* process : {&holder, &copy}) {
+        process->closeWriteChannel();
+        process->waitForFinished();
     }
 }
 

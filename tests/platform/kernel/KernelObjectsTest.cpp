@@ -23,6 +23,7 @@ namespace {
 
 constexpr wchar_t kSlot[] = L"TidewellPhaseSem000";
 constexpr wchar_t kLock[] = L"TidewellPhaseMTX";
+constexpr DWORD kLongWait = 60000;  // far longer than any of these waits takes
 
 // Another process that holds kernel objects on command (see KernelProbe.cpp).
 class Probe {
@@ -90,36 +91,34 @@ TEST_F(KernelObjectsTest, EveryOpenHandleKeepsTheSemaphore) {
 TEST_F(KernelObjectsTest, MutexExcludesOtherProcessesUntilReleased) {
     HANDLE mutex = CreateMutexW(FALSE, kLock);
     ASSERT_NE(mutex, nullptr);
-    EXPECT_EQ(WaitForSingleObject(mutex, INFINITE), WAIT_OBJECT_0);
-    EXPECT_EQ(WaitForSingleObject(mutex, 0), WAIT_OBJECT_0);  // taken once more
+    EXPECT_EQ(WaitForSingleObject(mutex, kLongWait), WAIT_OBJECT_0);
     Probe other;
     ASSERT_EQ(other.Ask("mutex TidewellPhaseMTX"), kExists);
     EXPECT_EQ(other.Ask("wait 50"), std::to_string(WAIT_TIMEOUT));
-    EXPECT_TRUE(ReleaseMutex(mutex));
-    EXPECT_EQ(other.Ask("wait 0"), std::to_string(WAIT_TIMEOUT));
+    EXPECT_EQ(other.Ask("release"), "0");  // not the owner
     EXPECT_TRUE(ReleaseMutex(mutex));
     EXPECT_FALSE(ReleaseMutex(mutex));
     EXPECT_EQ(GetLastError(), DWORD(ERROR_NOT_OWNER));
     EXPECT_EQ(other.Ask("wait 0"), std::to_string(WAIT_OBJECT_0));
     EXPECT_EQ(WaitForSingleObject(mutex, 0), WAIT_TIMEOUT);
-    // A waiter without time limit gets the mutex as soon as the other side releases it.
-    std::thread waiter([mutex] { EXPECT_EQ(WaitForSingleObject(mutex, INFINITE), WAIT_OBJECT_0); });
+    // A waiter gets the mutex as soon as the other side releases it.
+    std::thread waiter(
+        [mutex] { EXPECT_EQ(WaitForSingleObject(mutex, kLongWait), WAIT_OBJECT_0); });
     EXPECT_EQ(other.Ask("release"), "1");
     waiter.join();
     EXPECT_TRUE(ReleaseMutex(mutex));
     EXPECT_TRUE(CloseHandle(mutex));
 }
 
-TEST_F(KernelObjectsTest, MutexOfAnEndedOwnerIsTakenOverAsAbandoned) {
+TEST_F(KernelObjectsTest, MutexOfAnEndedOwnerIsTakenOver) {
     Probe owner;
-    ASSERT_EQ(owner.Ask("owned-mutex TidewellPhaseMTX"), kCreated);
-    HANDLE mutex = CreateMutexW(TRUE, kLock);  // exists: no initial ownership
+    ASSERT_EQ(owner.Ask("mutex TidewellPhaseMTX"), kCreated);
+    ASSERT_EQ(owner.Ask("wait 0"), std::to_string(WAIT_OBJECT_0));
+    HANDLE mutex = CreateMutexW(FALSE, kLock);
     EXPECT_EQ(GetLastError(), DWORD(ERROR_ALREADY_EXISTS));
     EXPECT_EQ(WaitForSingleObject(mutex, 0), WAIT_TIMEOUT);
     owner.Kill();
-    EXPECT_EQ(WaitForSingleObject(mutex, INFINITE), WAIT_ABANDONED);
-    EXPECT_TRUE(ReleaseMutex(mutex));
-    EXPECT_EQ(WaitForSingleObject(mutex, 0), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(mutex, kLongWait), WAIT_OBJECT_0);
     EXPECT_TRUE(ReleaseMutex(mutex));
     EXPECT_TRUE(CloseHandle(mutex));
 }
@@ -134,6 +133,9 @@ TEST_F(KernelObjectsTest, BadHandlesAndArgumentsAreRefused) {
         EXPECT_EQ(WaitForSingleObject(bad, 0), WAIT_FAILED);
         EXPECT_FALSE(ReleaseMutex(bad));
     }
+
+    EXPECT_EQ(CreateMutexW(TRUE, kLock), nullptr);  // no initial owner
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_NOT_SUPPORTED));
 
     const struct {
         LONG initial;
@@ -151,59 +153,75 @@ TEST_F(KernelObjectsTest, BadHandlesAndArgumentsAreRefused) {
     EXPECT_FALSE(fs::exists(runtime_ / "escape"));
 }
 
-TEST_F(KernelObjectsTest, UnsafeRuntimeFoldersAreRefused) {
-    const fs::path folder = runtime_ / "tidewell";
-    const fs::path elsewhere = runtime_ / "elsewhere";
-    const char* f = folder.c_str();
-    const char* e = elsewhere.c_str();
-    // Each arranges an unsafe folder; false when it cannot be arranged here.
-    const std::pair<const char*, std::function<bool()>> cases[] = {
-        {"link to a private folder", [&] { return mkdir(e, 0700) == 0 && symlink(e, f) == 0; }},
-        {"open to others", [&] { return mkdir(f, 0700) == 0 && chmod(f, 0755) == 0; }},
-        {"a file", [&] { return bool(std::ofstream(folder)); }},
-        {"link in place of the object",
-         [&] {
-             return mkdir(f, 0700) == 0 && std::ofstream(elsewhere) &&
-                    symlink(e, (folder / "TidewellPhaseSem000").c_str()) == 0;
-         }},
-        {"owned by another user",
-         [&] { return mkdir(f, 0700) == 0 && chown(f, 12345, 12345) == 0; }},
-    };
-    for (const auto& [what, make] : cases) {
-        SCOPED_TRACE(what);
-        fs::remove_all(folder);
-        fs::remove_all(elsewhere);
-        if (!make()) {
-            EXPECT_NE(geteuid(), 0u) << "only a non-root user may fail to arrange this";
-            continue;
-        }
-        EXPECT_EQ(CreateSemaphoreW(0, 1, kSlot), nullptr);
-        EXPECT_EQ(GetLastError(), DWORD(ERROR_ACCESS_DENIED));
-    }
-}
-
-TEST_F(KernelObjectsTest, PrivateFolderIsMadeWhereTheEnvironmentSays) {
+// Objects live in $XDG_RUNTIME_DIR/tidewell, or in tidewell-<uid> of the temporary folder when
+// the former cannot be used safely; each case arranges the runtime folder in one such way.
+TEST_F(KernelObjectsTest, ObjectsLiveInTheFirstSafeFolder) {
     const fs::path temp = runtime_ / "tmp";
     fs::create_directory(temp);
     setenv("TMPDIR", temp.c_str(), 1);
     const fs::path fallback = temp / ("tidewell-" + std::to_string(geteuid()));
-    const std::pair<const char*, fs::path> cases[] = {
-        {runtime_.c_str(), runtime_ / "tidewell"},
-        {nullptr, fallback},             // unset
-        {"relative/runtime", fallback},  // only an absolute runtime folder counts
+    const fs::path folder = runtime_ / "tidewell";
+    const fs::path elsewhere = runtime_ / "elsewhere";
+    const char* f = folder.c_str();
+    const char* e = elsewhere.c_str();
+    const std::string tooLong = runtime_.string() + "/" + std::string(5000, 'x');
+    const struct {
+        const char* what;
+        const char* runtime;         // XDG_RUNTIME_DIR; null: unset
+        std::function<bool()> make;  // false when it cannot be arranged here
+        fs::path used;
+    } cases[] = {
+        {"the runtime folder", runtime_.c_str(), [] { return true; }, folder},
+        {"unset", nullptr, [] { return true; }, fallback},
+        {"relative", "relative/runtime", [] { return true; }, fallback},
+        {"missing", "/nonexistent/runtime", [] { return true; }, fallback},
+        {"a file", e, [&] { return bool(std::ofstream(elsewhere)); }, fallback},
+        {"too long", tooLong.c_str(), [] { return true; }, fallback},
+        {"tidewell a link to a private folder", runtime_.c_str(),
+         [&] { return mkdir(e, 0700) == 0 && symlink(e, f) == 0; }, fallback},
+        {"tidewell open to others", runtime_.c_str(),
+         [&] { return mkdir(f, 0700) == 0 && chmod(f, 0755) == 0; }, fallback},
+        {"tidewell a file", runtime_.c_str(), [&] { return bool(std::ofstream(folder)); },
+         fallback},
+        {"tidewell owned by another user", runtime_.c_str(),
+         [&] { return mkdir(f, 0700) == 0 && chown(f, 12345, 12345) == 0; }, fallback},
     };
-    for (const auto& [runtime, folder] : cases) {
-        SCOPED_TRACE(folder);
-        runtime ? setenv("XDG_RUNTIME_DIR", runtime, 1) : unsetenv("XDG_RUNTIME_DIR");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const fs::path& made : {folder, elsewhere, fallback}) {
+            fs::remove_all(made);
+        }
+        c.runtime ? setenv("XDG_RUNTIME_DIR", c.runtime, 1) : unsetenv("XDG_RUNTIME_DIR");
+        if (!c.make()) {
+            EXPECT_NE(geteuid(), 0u) << "only a non-root user may fail to arrange this";
+            continue;
+        }
         HANDLE handle = CreateSemaphoreW(0, 1, kSlot);
         EXPECT_NE(handle, nullptr);
-        EXPECT_TRUE(fs::is_regular_file(folder / "TidewellPhaseSem000"));
-        EXPECT_EQ(fs::status(folder).permissions(), fs::perms::owner_all);
+        EXPECT_TRUE(fs::is_regular_file(c.used / "TidewellPhaseSem000"));
+        EXPECT_EQ(fs::status(c.used).permissions(), fs::perms::owner_all);
         CloseHandle(handle);
     }
-    setenv("XDG_RUNTIME_DIR", "/nonexistent/runtime", 1);
-    EXPECT_EQ(CreateMutexW(FALSE, kLock), nullptr);
-    EXPECT_EQ(GetLastError(), DWORD(ERROR_PATH_NOT_FOUND));
+}
+
+TEST_F(KernelObjectsTest, WithoutASafeFolderOrFileObjectsAreRefused) {
+    const fs::path temp = runtime_ / "tmp";
+    fs::create_directory(temp);
+    setenv("TMPDIR", temp.c_str(), 1);
+    const fs::path folder = runtime_ / "tidewell";
+    const fs::path fallback = temp / ("tidewell-" + std::to_string(geteuid()));
+    ASSERT_TRUE(fs::create_directory(folder) && fs::create_directory(fallback));
+    fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read);
+    fs::permissions(fallback, fs::perms::owner_all | fs::perms::others_read);
+    EXPECT_EQ(CreateSemaphoreW(0, 1, kSlot), nullptr);
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_ACCESS_DENIED));
+
+    // A link in place of the object, in a safe folder, is not followed.
+    fs::permissions(folder, fs::perms::owner_all);
+    std::ofstream(runtime_ / "elsewhere");
+    fs::create_symlink(runtime_ / "elsewhere", folder / "TidewellPhaseSem000");
+    EXPECT_EQ(CreateSemaphoreW(0, 1, kSlot), nullptr);
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_ACCESS_DENIED));
 }
 
 }  // namespace

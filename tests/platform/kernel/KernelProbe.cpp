@@ -1,6 +1,6 @@
 // A second process for the kernel-object tests: reads commands from stdin, one per line,
 // works them on one handle and answers each with one line of numbers.
-//   mutex NAME | owned-mutex NAME  ->  "<1 if a handle, else 0> <error>"
+//   mutex NAME                     ->  "<1 if a handle, else 0> <error>"
 //   wait MILLISECONDS              ->  result of WaitForSingleObject
 //   release                        ->  result of ReleaseMutex
 // It holds its handle until stdin ends.
@@ -19,8 +19,8 @@ int main() {
         std::string argument;
         words >> command >> argument;
         const std::wstring name(argument.begin(), argument.end());
-        if (command == "mutex" || command == "owned-mutex") {
-            handle = CreateMutexW(command == "owned-mutex" ? TRUE : FALSE, name.c_str());
+        if (command == "mutex") {
+            handle = CreateMutexW(FALSE, name.c_str());
             std::cout << (handle != nullptr ? 1 : 0) << ' ' << GetLastError() << std::endl;
         } else if (command == "wait") {
             std::cout << WaitForSingleObject(handle, std::stoul(argument)) << std::endl;

@@ -39,7 +39,9 @@ TEST(ArtworkCommand, WritesEachKindReadableWithNothingLeftBeside) {
     } cases[] = {
         {{"moon", "3", "south", "OUT"}, "BMP", {120, 120}, 2835},
         {{"icon", "OUT"}, "ICO", {32, 32}, 0},
-        {{"icon-png", "64", "OUT"}, "PNG", {64, 64}, 0},
+        {{"icon-png", "crescent", "64", "OUT"}, "PNG", {64, 64}, 0},
+        {{"icon-png", "credits", "22", "OUT"}, "PNG", {22, 22}, 0},
+        {{"icon-svg", "credits", "OUT"}, "SVG", {256, 256}, 0},
         {{"night", "OUT"}, "BMP", {400, 420}, 7874},
         // The drawings for denser screens: the same physical size, more pixels.
         {{"moon", "0", "north", "2", "OUT"}, "BMP", {240, 240}, 2 * 2835},
@@ -48,7 +50,7 @@ TEST(ArtworkCommand, WritesEachKindReadableWithNothingLeftBeside) {
         {{"night", "2", "OUT"}, "BMP", {800, 840}, 2 * 7874},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.args[0]);
+        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
         QTemporaryDir dir;
         const Outcome outcome = RunCommand(c.args, dir);
         EXPECT_EQ(outcome.status, 0);
@@ -70,8 +72,11 @@ TEST(ArtworkCommand, RefusesAWrongCommandLineWith2AndUsage) {
         {{"moon", "1x", "north", "OUT"}, "phase kind"},
         {{"moon", "1", "east", "OUT"}, "hemisphere"},
         {{"moon", "1", "north"}, "moon takes"},
-        {{"icon-png", "15", "OUT"}, "icon size"},
-        {{"icon-png", "99999999999", "OUT"}, "icon size"},
+        {{"icon-png", "64", "OUT"}, "icon-png takes"},
+        {{"icon-png", "sun", "64", "OUT"}, "icon must be crescent or credits, not 'sun'"},
+        {{"icon-png", "crescent", "15", "OUT"}, "icon size"},
+        {{"icon-png", "credits", "99999999999", "OUT"}, "icon size"},
+        {{"icon-svg", "crescent"}, "icon-svg takes"},
         {{"moon", "1", "north", "4", "OUT"}, "scale must be"},
         {{"moon", "1", "north", "2x", "OUT"}, "scale must be"},
         {{"moon", "1", "north", "2", "OUT", "OUT"}, "moon takes"},

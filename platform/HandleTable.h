@@ -1,9 +1,9 @@
 // The live objects behind the handles that a stand-in hands out, so that every call can tell
-// a handle it issued from a stale, foreign or null one and refuse the latter cleanly.
+// a handle it issued from a stale, foreign or null one and refuse the latter cleanly. Handles
+// are used on the user-interface thread only, so the table takes no lock.
 #pragma once
 
 #include <memory>
-#include <mutex>
 #include <unordered_map>
 
 namespace platform {
@@ -13,29 +13,24 @@ class HandleTable {
 public:
     // Keeps the object until Take; the returned pointer is its handle.
     T* Add(std::unique_ptr<T> object) {
-        std::lock_guard lock(mutex_);
         T* handle = object.get();
         objects_.emplace(handle, std::move(object));
         return handle;
     }
 
-    // The live object of the handle, or null. A handle is used by one thread at a time, so
-    // the object stays valid for the caller until the caller itself takes it.
+    // The live object of the handle, or null.
     T* Find(const void* handle) {
-        std::lock_guard lock(mutex_);
         auto it = objects_.find(handle);
         return it == objects_.end() ? nullptr : it->second.get();
     }
 
     // Removes the object of the handle and hands it over; null if the handle is not live.
     std::unique_ptr<T> Take(const void* handle) {
-        std::lock_guard lock(mutex_);
         auto node = objects_.extract(handle);
         return node.empty() ? nullptr : std::move(node.mapped());
     }
 
 private:
-    std::mutex mutex_;
     std::unordered_map<const void*, std::unique_ptr<T>> objects_;
 };
 

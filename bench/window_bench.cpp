@@ -1,5 +1,9 @@
-// One paint of the phase strip (four pictures and twelve lines of text) by the phase window,
-// offscreen. Run by hand: build/bench/paint_bench
+// What the phase window's own thread spends, offscreen:
+// - one paint of the phase strip (four pictures and twelve lines of text);
+// - one move: a WM_MOVE through the window's handler, which stores both coordinates under the
+//   slot's key; once with the settings file free, once with its lock held by someone else all
+//   along (the cost must not change: nothing waits for it).
+// Run by hand: build/bench/window_bench
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -9,11 +13,18 @@
 #include <QWidget>
 #include <chrono>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include "phase/app/PhaseDlg.h"
 #include "platform/clock/Clock.h"
+#include "platform/registry/KeyLocation.h"
+#include "platform/registry/SettingsFile.h"
 
 namespace {
 
+CPhaseDlg* g_dialog = nullptr;
 QWidget* g_window = nullptr;
 
 void BM_PaintStrip(benchmark::State& state) {
@@ -24,6 +35,29 @@ void BM_PaintStrip(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PaintStrip)->Unit(benchmark::kMicrosecond);
+
+void BM_MoveMessage(benchmark::State& state) {
+    int lock = -1;
+    if (state.range(0) != 0) {
+        const QString file =
+            platform::LocateKey(QStringLiteral("Software\\Velmora\\Tidewell\\TWP000"))->file;
+        lock = open(platform::SettingsLockPath(file.toStdString()).c_str(), O_RDWR | O_CREAT, 0600);
+        if (lock < 0 || flock(lock, LOCK_EX) != 0) {
+            state.SkipWithError("cannot hold the lock");
+            return;
+        }
+    }
+    int x = 0;
+    for (auto _ : state) {
+        x = (x + 1) % 500;
+        g_dialog->SendMessage(WM_MOVE, 0, MAKELPARAM(x, 100));
+    }
+    if (lock >= 0) {
+        close(lock);
+    }
+    platform::FlushSettings(std::chrono::seconds(5));
+}
+BENCHMARK(BM_MoveMessage)->ArgName("lock_held")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
@@ -45,6 +79,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     CPhaseDlg dialog;
     QTimer::singleShot(0, [&dialog] {
+        g_dialog = &dialog;
         g_window = dialog.GetSafeHwnd();
         benchmark::RunSpecifiedBenchmarks();
         dialog.EndDialog(IDOK);
