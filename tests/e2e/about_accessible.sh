@@ -9,7 +9,7 @@ program=$1
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 tw_start "$program" "Ada Lovelace" "  Two  words " "" "fourth"
-/usr/bin/python3 "$(dirname "$0")/atspi_tree.py" TidewellAbout "$TW_WAIT" >"$TW_WORK/tree.txt" ||
+/usr/bin/python3 "$(dirname "$0")/atspi_tree.py" org.velmora.TidewellAbout "$TW_WAIT" >"$TW_WORK/tree.txt" ||
     tw_fail "the window is not on the AT-SPI bus"
 cat "$TW_WORK/tree.txt"
 

@@ -32,7 +32,7 @@ tw_phase_window "$pid" >/dev/null
 
 for attempt in 1 2; do
     "$cli" --shown >"$TW_WORK/before.txt"
-    /usr/bin/python3 "$(dirname "$0")/atspi_tree.py" TidewellPhase "$TW_WAIT" >"$TW_WORK/tree.txt" ||
+    /usr/bin/python3 "$(dirname "$0")/atspi_tree.py" org.velmora.TidewellPhase "$TW_WAIT" >"$TW_WORK/tree.txt" ||
         tw_fail "the window is not on the AT-SPI bus"
     "$cli" --shown >"$TW_WORK/after.txt"
     cmp -s "$TW_WORK/before.txt" "$TW_WORK/after.txt" && break
