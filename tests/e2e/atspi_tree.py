@@ -1,8 +1,10 @@
 #!/usr/bin/python3
-"""atspi_tree.py APPLICATION [SECONDS]: prints the accessible tree of the running program
-named APPLICATION as its AT-SPI registry shows it, one object a line: depth (as indentation),
-role, name and, after " | ", the description. Waits up to SECONDS (10) for the program to
-appear with a window. Exit status 1 when it does not."""
+"""atspi_tree.py APPLICATION [SECONDS [WATCH]]: prints the accessible tree of the running
+program named APPLICATION as its AT-SPI registry shows it, one object a line: depth (as
+indentation), role, name and, after " | ", the description. Waits up to SECONDS (10) for the
+program to appear with a window. Exit status 1 when it does not. With WATCH, then listens WATCH
+seconds for the program's announcements of new names, printing "renamed: NAME" for each, and
+prints the tree once more."""
 import sys
 import time
 
@@ -40,11 +42,25 @@ def main():
             print("no application named " + name, file=sys.stderr)
             return 1
         time.sleep(0.1)
+    print_tree(app)
+    if len(sys.argv) > 3:
+        from gi.repository import GLib
+
+        def renamed(event):
+            print("renamed: " + (event.source.name or ""), flush=True)
+
+        pyatspi.Registry.registerEventListener(renamed, "object:property-change:accessible-name")
+        GLib.timeout_add(int(float(sys.argv[3]) * 1000), pyatspi.Registry.stop)
+        pyatspi.Registry.start()
+        print_tree(app)
+    return 0
+
+
+def print_tree(app):
     lines = []
     for window in app:
         dump(window, 0, lines)
-    print("\n".join(lines))
-    return 0
+    print("\n".join(lines), flush=True)
 
 
 if __name__ == "__main__":
