@@ -2,6 +2,7 @@
 
 #include <QDBusConnection>
 
+#include "phase/app/PhaseDlg.h"
 #include "platform/ui/Wnd.h"
 
 namespace {
@@ -42,5 +43,14 @@ bool SysCommandPort::Open(int32_t nSlot) {
 void SysCommandPort::SysCommand(uint id) {
     // The About box runs a modal loop of its own: answer the caller first.
     QMetaObject::invokeMethod(
-        this, [this, id] { m_pWnd->SendMessage(WM_SYSCOMMAND, id, 0); }, Qt::QueuedConnection);
+        this,
+        [this, id] {
+            // One About box at a time: while one is open over the window, the window is
+            // disabled and a second command to open one does nothing.
+            if ((id & 0xFFF0) == IDM_ABOUTBOX && !m_pWnd->IsWindowEnabled()) {
+                return;
+            }
+            m_pWnd->SendMessage(WM_SYSCOMMAND, id, 0);
+        },
+        Qt::QueuedConnection);
 }

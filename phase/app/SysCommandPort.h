@@ -2,6 +2,7 @@
 // "org.velmora.TidewellPhase.TWP<slot>" (three digits), object "/TidewellPhase", interface
 // "org.velmora.TidewellPhase", method SysCommand(uint32). The caller gets its answer at once;
 // the command reaches the window as WM_SYSCOMMAND afterwards, on the user-interface thread.
+// A command that opens the About box is dropped while one is open: one box at a time.
 #pragma once
 
 #include <QObject>

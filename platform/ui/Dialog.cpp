@@ -2,13 +2,25 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "platform/ui/PaintDc.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/qt/DialogTemplate.h"
 #include "platform/ui/qt/DialogWindow.h"
 #include "platform/ui/qt/WindowPlumbing.h"
+
+namespace {
+
+// The dialogs in their modal runs, the innermost last.
+std::vector<CDialog*>& RunningDialogs() {
+    static std::vector<CDialog*> running;
+    return running;
+}
+
+}  // namespace
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
     if (pDX == nullptr || rControl.GetSafeHwnd() != nullptr) {
@@ -48,8 +60,10 @@ INT_PTR CDialog::DoModal() {
     if (!m_bEnded) {
         QEventLoop loop;
         m_pLoop = &loop;
+        RunningDialogs().push_back(this);
         window->show();
         loop.exec();
+        std::erase(RunningDialogs(), this);
         m_pLoop = nullptr;
     }
     Detach();
@@ -57,6 +71,16 @@ INT_PTR CDialog::DoModal() {
 }
 
 void CDialog::EndDialog(int nResult) {
+    // The dialogs run from within this one's run go with it, innermost first, as owned windows
+    // go with their owner: its run cannot end before theirs.
+    std::vector<CDialog*>& running = RunningDialogs();
+    if (std::find(running.begin(), running.end(), this) != running.end()) {
+        while (running.back() != this) {
+            CDialog* inner = running.back();
+            running.pop_back();
+            inner->EndDialog(IDCANCEL);
+        }
+    }
     m_nModalResult = nResult;
     m_bEnded = true;
     if (m_hWnd != nullptr) {

@@ -25,7 +25,8 @@ public:
     // Runs the dialog to its end and returns what EndDialog was given; -1 when the window
     // cannot be made (no such template) or the object already has one.
     virtual INT_PTR DoModal();
-    // Ends the modal run with nResult once the current message has been handled.
+    // Ends the modal run with nResult once the current message has been handled; dialogs
+    // still running over this one (run from within its run) end first, with IDCANCEL.
     void EndDialog(int nResult);
 
 protected:

@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QString>
+#include <memory>
+#include <optional>
 
 #include "platform/ui/CommandLineInfo.h"
 #include "platform/ui/UiTestAccess.h"
+#include "platform/ui/qt/ApplicationStart.h"
 #include "tidewell/Version.h"
 
 namespace {
@@ -54,8 +57,13 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& rInfo) {
 }
 
 int CWinApp::Run(int argc, char** argv, const char* applicationId) {
+    // Asked for its usage or version, the program answers without a window or a display.
+    if (const std::optional<int> status = platform::qt::AnswerQuery(argc, argv)) {
+        return *status;
+    }
+    platform::qt::ChooseWindowSystem(argc, argv);
     // Qt takes its own options (-platform, -display, ...) out of argc and argv.
-    QApplication application(argc, argv);
+    const std::unique_ptr<QApplication> application = platform::qt::OpenApplication(argc, argv);
     // The desktop matches windows with their launcher by the application id: it names the
     // desktop entry, and Qt makes it the class of every X11 window (WM_CLASS) and the Wayland
     // app id.

@@ -1,5 +1,6 @@
 #include "platform/ui/Wnd.h"
 
+#include <QApplication>
 #include <QTimer>
 #include <QVariant>
 #include <QWidget>
@@ -7,6 +8,7 @@
 #include <utility>
 
 #include "platform/ui/Dc.h"
+#include "platform/ui/qt/ApplicationStart.h"
 #include "platform/ui/qt/WindowPlumbing.h"
 
 using platform::qt::kControlIdProperty;
@@ -230,9 +232,12 @@ void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight) {
         m_hWnd->setGeometry(x, y, nWidth, nHeight);
         return;
     }
-    // Qt places a window by its frame and sizes it by its client area.
+    // Qt places a window by its frame and sizes it by its client area. Where only the
+    // compositor places windows (Wayland), the size is all that can be set.
     const QSize frameExtra = m_hWnd->frameGeometry().size() - m_hWnd->size();
-    m_hWnd->move(x, y);
+    if (platform::qt::CanPlaceWindows()) {
+        m_hWnd->move(x, y);
+    }
     m_hWnd->resize(nWidth - frameExtra.width(), nHeight - frameExtra.height());
 }
 
@@ -250,6 +255,14 @@ void CWnd::InvalidateRect(const RECT* lpRect) {
 
 BOOL CWnd::IsIconic() const {
     return m_hWnd != nullptr && m_hWnd->isMinimized();
+}
+
+BOOL CWnd::IsWindowEnabled() const {
+    if (m_hWnd == nullptr || !m_hWnd->isEnabled()) {
+        return FALSE;
+    }
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal == nullptr || modal == m_hWnd->window() ? TRUE : FALSE;
 }
 
 UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse) {

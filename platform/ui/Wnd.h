@@ -74,11 +74,15 @@ public:
     // The client area: (0, 0) to its width and height.
     void GetClientRect(LPRECT lpRect) const;
     // Places the outer rectangle at (x, y) of the screen (a child: of its parent's client
-    // area) with the given outer size; what changes is repainted.
+    // area) with the given outer size; what changes is repainted. Where windows cannot be
+    // placed by the program (Wayland), only the size is set.
     void MoveWindow(int x, int y, int nWidth, int nHeight);
     // Asks for a paint of the rectangle (null: the whole client area), background first.
     void InvalidateRect(const RECT* lpRect);
     BOOL IsIconic() const;
+    // FALSE without a window, while the window is disabled, and while a modal dialog run over
+    // it (an About box from its own handler, say) takes the input in its place.
+    BOOL IsWindowEnabled() const;
 
     // Starts (or restarts) timer nIDEvent: every nElapse milliseconds a WM_TIMER with
     // nIDEvent arrives. Returns nIDEvent, or 0 without a window.

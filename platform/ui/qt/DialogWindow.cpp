@@ -14,6 +14,7 @@
 #include "platform/ui/Messages.h"
 #include "platform/ui/Wnd.h"
 #include "platform/ui/qt/Accessibility.h"
+#include "platform/ui/qt/ApplicationStart.h"
 #include "platform/ui/qt/ControlFactory.h"
 #include "platform/ui/qt/FontFit.h"
 #include "platform/ui/qt/WindowPlumbing.h"
@@ -146,8 +147,9 @@ void DialogWindow::showEvent(QShowEvent* event) {
 
 void DialogWindow::moveEvent(QMoveEvent* event) {
     // Placing the window before it first appears is part of making it, not a move; nor is
-    // the window manager framing it where it was placed.
-    if (!isVisible() || pos() == reportedAt_) {
+    // the window manager framing it where it was placed. Where the program cannot learn
+    // where its window stands (Wayland), Qt's positions are made up: no move is reported.
+    if (!isVisible() || pos() == reportedAt_ || !CanPlaceWindows()) {
         QWidget::moveEvent(event);
         return;
     }

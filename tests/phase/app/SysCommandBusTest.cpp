@@ -5,12 +5,14 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <memory>
 
 #include "phase/app/PhaseDlg.h"
@@ -102,6 +104,55 @@ TEST_F(PrivateBus, SystemCommandsFromOutsideReachTheWindow) {
     // Gone with the window object.
     dialog.reset();
     EXPECT_FALSE(Caller().interface()->isServiceRegistered(Service(0)).value());
+}
+
+int VisibleAboutBoxes() {
+    int boxes = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->windowTitle() == "About TidewellPhase") {
+            ++boxes;
+        }
+    }
+    return boxes;
+}
+
+TEST_F(PrivateBus, OneAboutBoxAtATimeAndTheCloseEndsItWithTheWindow) {
+    auto dialog = std::make_unique<CPhaseDlg>();
+    int mostBoxes = 0;
+    int step = 0;
+    const INT_PTR result = RunModal(*dialog, [&] {
+        // The About box runs its own modal loop, and what follows happens inside it.
+        QTimer watcher;
+        const QDeadlineTimer deadline(5000);
+        QObject::connect(&watcher, &QTimer::timeout, [&] {
+            mostBoxes = std::max(mostBoxes, VisibleAboutBoxes());
+            // Should boxes pile up or stay, they are closed, so the test ends either way.
+            if (VisibleAboutBoxes() > 1 || deadline.hasExpired()) {
+                for (QWidget* window : QApplication::topLevelWidgets()) {
+                    if (window->isVisible() && window->windowTitle() == "About TidewellPhase") {
+                        QTest::keyClick(window, Qt::Key_Escape);
+                    }
+                }
+                return;
+            }
+            if (step == 0 && VisibleAboutBoxes() == 1) {
+                step = 1;
+                for (uint again : {0x0010u, 0x001Fu, 0x0010u}) Send(0, again);
+                Send(0, 0xF020);  // once the window is minimised, the commands before it are done
+            } else if (step == 1 && dialog->IsIconic() != FALSE) {
+                step = 2;
+                Send(0, 0xF060);
+            }
+        });
+        watcher.start(10);
+        Send(0, 0x0010);
+        EXPECT_TRUE(WaitFor([&] {
+            return step == 2 && VisibleAboutBoxes() == 0 && !dialog->GetSafeHwnd()->isVisible();
+        }));
+    });
+    EXPECT_EQ(step, 2);
+    EXPECT_EQ(mostBoxes, 1);
+    EXPECT_EQ(result, IDCANCEL);  // closed by the command, not by the test
 }
 
 TEST_F(PrivateBus, ACopyWhoseNameIsTakenRunsWithoutIt) {

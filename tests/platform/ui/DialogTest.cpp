@@ -1,6 +1,7 @@
 // Dialogs from templates: failed creation, controls as their templates say, the ways a run
-// ends, and controls bound to objects of the dialog. Size, placement, timers and system
-// commands are held to account by the phase window's tests, which run dialog 102 itself.
+// ends (a dialog run over another among them), and controls bound to objects of the dialog. Size,
+// placement, timers and system commands are held to account by the phase window's tests, which run
+// dialog 102 itself.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -123,6 +124,31 @@ TEST(CDialog, DataExchangeBindsAControlObjectForTheRun) {
     });
     EXPECT_EQ(dialog.probe.GetSafeHwnd(), nullptr);
     EXPECT_EQ(dialog.probe.SendMessage(WM_USER), 0);  // no window, no answer
+}
+
+// A dialog run over another (an About box from a handler of the window) takes the input
+// from it, and ends with it: the outer run cannot end while the inner one goes on.
+TEST(CDialog, ADialogRunOverAnotherDisablesItAndEndsWithIt) {
+    CDialog outer(kControlsDialog);
+    BOOL outerBefore = FALSE;
+    BOOL outerDuring = TRUE;
+    BOOL innerDuring = FALSE;
+    INT_PTR innerResult = 0;
+    const INT_PTR outerResult = RunModal(outer, [&] {
+        outerBefore = outer.IsWindowEnabled();
+        CDialog inner(kControlsDialog);
+        innerResult = RunModal(inner, [&] {
+            outerDuring = outer.IsWindowEnabled();
+            innerDuring = inner.IsWindowEnabled();
+            outer.EndDialog(IDOK);
+        });
+    });
+    EXPECT_TRUE(outerBefore);
+    EXPECT_FALSE(outerDuring);
+    EXPECT_TRUE(innerDuring);
+    EXPECT_EQ(innerResult, IDCANCEL);
+    EXPECT_EQ(outerResult, IDOK);
+    EXPECT_FALSE(outer.IsWindowEnabled());  // no window any more
 }
 
 }  // namespace
