@@ -4,6 +4,7 @@
 
 #include "phase/app/InstanceSlot.h"
 #include "phase/app/PhaseAboutDlg.h"
+#include "phase/app/StripAccessible.h"
 #include "phase/app/SysCommandPort.h"
 #include "phase/strip/PhaseStrip.h"
 #include "platform/clock/SystemTime.h"
@@ -84,6 +85,8 @@ BOOL CPhaseDlg::OnInitDialog() {
         m_pSysCommands.reset();
     }
 
+    m_pStripView = new phase::StripView(GetSafeHwnd());
+
     SetTimer(kDateTimer, kDateCheckMilliseconds);
     m_bInitialized = true;
     return TRUE;
@@ -113,6 +116,9 @@ void CPhaseDlg::OnPaint() {
     GetLocalTime(&now);
     // The first row not before today, and what each cell from it shows.
     const strip::Strip shown = strip::StripOn(m_phases, now.wYear, now.wMonth, now.wDay);
+    if (m_pStripView != nullptr) {
+        m_pStripView->Show(shown, m_bSouth);
+    }
     // Too few rows left for a whole strip (or none at all): the window stays black.
     if (shown.count == 0) {
         return;

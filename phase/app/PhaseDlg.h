@@ -4,6 +4,7 @@
 // system command 0x0010.
 #pragma once
 
+#include <QPointer>
 #include <cstdint>
 #include <memory>
 
@@ -13,6 +14,9 @@
 #include "platform/ui/Gdi.h"
 
 class SysCommandPort;
+namespace phase {
+class StripView;
+}
 
 // The system command that opens the About box; its low four bits are ignored.
 inline constexpr UINT IDM_ABOUTBOX = 0x0010;
@@ -55,4 +59,5 @@ private:
     PhaseEntry m_phases[kPhaseRows];
     HICON m_hIcon;
     std::unique_ptr<SysCommandPort> m_pSysCommands;
+    QPointer<phase::StripView> m_pStripView;  // the strip for assistive technology
 };

@@ -75,6 +75,19 @@ int32_t PhaseKindOf(double fraction) {
     return 3;
 }
 
+std::string SpokenName(const Cell& cell) {
+    std::string name(cell.label.View());
+    name += ", ";
+    name += cell.date.View();
+    name += ", ";
+    name += cell.time.View();
+    return name;
+}
+
+const char* PictureHemisphere(bool south) {
+    return south ? "Seen from the southern hemisphere" : "Seen from the northern hemisphere";
+}
+
 const char* PhaseLabel(int32_t kind) {
     static constexpr const char* kLabels[4] = {"New Moon", "First Quarter", "Full Moon",
                                                "Last Quarter"};

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "phase/astro/PhaseTable.h"
@@ -60,6 +61,13 @@ Cell CellOf(const PhaseEntry* table, int32_t first, int32_t row);
 // Index of the first of the kPhaseRows rows whose date is not before the given local date
 // (month 1-12); the time of day takes no part. kPhaseRows when there is none.
 int32_t FirstRowNotBefore(const PhaseEntry* entries, int32_t year, int32_t month, int32_t day);
+
+// What a cell says when read out rather than seen: its three lines in order, as in
+// "Full Moon, Dec 24, 2:29".
+std::string SpokenName(const Cell& cell);
+
+// How a picture is seen: "Seen from the northern hemisphere" or "... southern ...".
+const char* PictureHemisphere(bool south);
 
 // Phase kind of a row's fraction: exactly 0.0 gives 0 (new moon), 0.25 gives 1 (first
 // quarter), 0.5 gives 2 (full moon), anything else 3 (last quarter).

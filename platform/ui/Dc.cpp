@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/ui/Gdi.h"
+#include "platform/ui/Picture.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/qt/FontFit.h"
 
@@ -74,8 +75,7 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
     if (bitmap == nullptr || bitmap->GetSafeHandle() == nullptr) {
         return FALSE;
     }
-    m_painter->drawImage(QPoint(x, y), *bitmap->GetSafeHandle(),
-                         QRect(xSrc, ySrc, nWidth, nHeight));
+    bitmap->GetSafeHandle()->Draw(*m_painter, QPoint(x, y), QRect(xSrc, ySrc, nWidth, nHeight));
     return TRUE;
 }
 

@@ -52,7 +52,8 @@ public:
     COLORREF SetBkColor(COLORREF color);
 
     // SRCCOPY copies from the picture selected into pSrcDC (what lies outside it is left
-    // alone); BLACKNESS fills the rectangle with black. FALSE for other operations.
+    // alone), at the pixel density of this surface's device (Picture.h); coordinates are
+    // logical pixels. BLACKNESS fills the rectangle with black. FALSE for other operations.
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
                 DWORD dwRop);
 

@@ -1,9 +1,9 @@
 #include "platform/ui/Gdi.h"
 
 #include <QFont>
-#include <QImage>
 #include <QString>
 
+#include "platform/ui/Picture.h"
 #include "platform/ui/qt/FontFaces.h"
 
 namespace platform {

@@ -6,6 +6,8 @@
 #include <map>
 #include <memory>
 
+#include "platform/ui/Picture.h"
+
 namespace {
 
 std::map<UINT, std::unique_ptr<QIcon>>& IconCache() {
@@ -37,12 +39,13 @@ QString ResourcePath(ResourceKind kind, UINT id) {
 }  // namespace platform
 
 HBITMAP LoadBitmap(UINT id) {
-    QImage image(platform::ResourcePath(platform::ResourceKind::Bitmap, id));
+    const QString path = platform::ResourcePath(platform::ResourceKind::Bitmap, id);
+    QImage image(path);
     if (image.isNull()) {
         return nullptr;
     }
     // One pixel format for every picture keeps copying them onto a window a plain blit.
-    return new QImage(image.convertToFormat(QImage::Format_RGB32));
+    return new platform::Picture(image.convertToFormat(QImage::Format_RGB32), path);
 }
 
 HICON LoadIcon(UINT id) {

@@ -1,5 +1,7 @@
 // Numbered resources of the running program, looked up in its Qt resources: pictures under
-// ":/res/bitmap/<id>.bmp", icons under ":/res/icon/<id>.ico", dialog templates under
+// ":/res/bitmap/<id>.bmp" (with their drawings for denser screens, if any, beside them as
+// "<id>@2x.bmp" and "<id>@3x.bmp", Picture.h), icons under ":/res/icon/<id>.ico", dialog templates
+// under
 // ":/res/dialog/<id>.json".
 #pragma once
 
@@ -17,7 +19,7 @@ QString ResourcePath(ResourceKind kind, UINT id);
 }  // namespace platform
 
 // A new picture loaded from bitmap resource id, owned by the caller (a CBitmap attaches it);
-// null when the program has no such picture.
+// null when the program has no such picture. Its larger drawings are read when first drawn.
 HBITMAP LoadBitmap(UINT id);
 
 // The icon resource id, loaded once and shared until the application ends, so its users never

@@ -9,14 +9,16 @@
 
 class QWidget;
 class QIcon;
-class QImage;
 class QFont;
 class QScreen;
+namespace platform {
+class Picture;
+}
 
 using HWND = QWidget*;
 using HICON = const QIcon*;
 using HCURSOR = HICON;
-using HBITMAP = QImage*;
+using HBITMAP = platform::Picture*;
 using HFONT = QFont*;
 using HMONITOR = QScreen*;
 using UINT_PTR = std::uintptr_t;

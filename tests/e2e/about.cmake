@@ -3,3 +3,5 @@
 foreach(how enter escape closebox)
   tw_add_e2e(about.${how} about_credits.sh $<TARGET_FILE:TidewellAbout> ${how})
 endforeach()
+# The credits window as a screen reader reads it over AT-SPI.
+tw_add_e2e(about.accessible about_accessible.sh $<TARGET_FILE:TidewellAbout>)

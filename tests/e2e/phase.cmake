@@ -9,3 +9,7 @@ tw_add_e2e(phase.position phase_position.sh $<TARGET_FILE:TidewellPhase>)
 tw_add_e2e(phase.about phase_about.sh $<TARGET_FILE:TidewellPhase>)
 tw_add_e2e(phase.midnight phase_midnight.sh ${phase_programs})
 tw_add_e2e(phase.wayland phase_wayland.sh $<TARGET_FILE:TidewellPhase>)
+# The phase window as a screen reader reads it over AT-SPI: the strip's cells as the table says.
+tw_add_e2e(phase.accessible phase_accessible.sh ${phase_programs})
+tw_add_e2e(phase.accessible_south phase_accessible.sh ${phase_programs} south)
+tw_add_e2e(phase.accessible_midnight phase_accessible_midnight.sh ${phase_programs})

@@ -22,11 +22,11 @@ constexpr std::int32_t kScreenPixelsPerMeter = 2835;
 constexpr std::int32_t kNightPixelsPerMeter = 7874;
 
 constexpr const char* kUsage =
-    "usage: tidewell-artwork moon <kind 0-3> <north|south> <out.bmp>\n"
+    "usage: tidewell-artwork moon <kind 0-3> <north|south> [<scale 1-3>] <out.bmp>\n"
     "       tidewell-artwork icon <out.ico>\n"
     "       tidewell-artwork icon-png <crescent|credits> <size 16-512> <out.png>\n"
     "       tidewell-artwork icon-svg <crescent|credits> <out.svg>\n"
-    "       tidewell-artwork night <out.bmp>\n";
+    "       tidewell-artwork night [<scale 1-3>] <out.bmp>\n";
 
 std::optional<int> ParseInt(const std::string& text, int low, int high) {
     int value = 0;
@@ -48,6 +48,11 @@ int UsageError(std::ostream& errors, const std::string& why) {
     return kUsageError;
 }
 
+// The optional scale before the output file: 1 when it is left out.
+std::optional<int> ScaleArgument(const std::vector<std::string>& args, std::size_t fixed) {
+    return args.size() == fixed ? std::optional<int>(1) : ParseInt(args[fixed - 1], 1, kMaxScale);
+}
+
 int Save(const std::string& path, const Bytes& bytes, std::ostream& errors) {
     std::string why;
     if (!SaveFile(path, bytes, why)) {
@@ -65,8 +70,9 @@ int RunArtworkCommand(const std::vector<std::string>& args, std::ostream& errors
     }
     const std::string& command = args[0];
     if (command == "moon") {
-        if (args.size() != 4) {
-            return UsageError(errors, "moon takes a kind, a hemisphere and an output file");
+        if (args.size() != 4 && args.size() != 5) {
+            return UsageError(errors,
+                              "moon takes a kind, a hemisphere, a scale if any and an output file");
         }
         const std::optional<int> kind = ParseInt(args[1], 0, 3);
         if (!kind) {
@@ -75,9 +81,15 @@ int RunArtworkCommand(const std::vector<std::string>& args, std::ostream& errors
         if (args[2] != "north" && args[2] != "south") {
             return UsageError(errors, "hemisphere must be north or south, not '" + args[2] + "'");
         }
+        const std::optional<int> scale = ScaleArgument(args, 4);
+        if (!scale) {
+            return UsageError(errors, "scale must be 1, 2 or 3, not '" + args[3] + "'");
+        }
         const Hemisphere hemisphere = args[2] == "north" ? Hemisphere::kNorth : Hemisphere::kSouth;
-        return Save(args[3], EncodeBmp24(PhasePicture(*kind, hemisphere), kScreenPixelsPerMeter),
-                    errors);
+        return Save(
+            args.back(),
+            EncodeBmp24(PhasePicture(*kind, hemisphere, *scale), kScreenPixelsPerMeter * *scale),
+            errors);
     }
     if (command == "icon") {
         if (args.size() != 2) {
@@ -107,10 +119,15 @@ int RunArtworkCommand(const std::vector<std::string>& args, std::ostream& errors
                     errors);
     }
     if (command == "night") {
-        if (args.size() != 2) {
-            return UsageError(errors, "night takes an output file");
+        if (args.size() != 2 && args.size() != 3) {
+            return UsageError(errors, "night takes a scale if any and an output file");
         }
-        return Save(args[1], EncodeBmp24(NightScene(), kNightPixelsPerMeter), errors);
+        const std::optional<int> scale = ScaleArgument(args, 2);
+        if (!scale) {
+            return UsageError(errors, "scale must be 1, 2 or 3, not '" + args[1] + "'");
+        }
+        return Save(args.back(), EncodeBmp24(NightScene(*scale), kNightPixelsPerMeter * *scale),
+                    errors);
     }
     return UsageError(errors, "unknown command '" + command + "'");
 }

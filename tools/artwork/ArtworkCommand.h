@@ -1,11 +1,13 @@
 // The command line of the artwork generator: which picture to draw and where to write it.
-//   moon <kind 0-3> <north|south> <out.bmp>   a 120 x 120 phase picture
+//   moon <kind 0-3> <north|south> [<scale 1-3>] <out.bmp>
+//                                             a 120 x 120 phase picture, or 240 / 360 square
 //   icon <out.ico>                            the 32 x 32 and 16 x 16 16-colour icon
 //   icon-png <crescent|credits> <size 16-512> <out.png>
 //                                             a launcher icon, smooth: the phase program's
 //                                             crescent or the credits program's night
 //   icon-svg <crescent|credits> <out.svg>     the same icon as a scalable picture
-//   night <out.bmp>                           the 400 x 420 credits picture
+//   night [<scale 1-3>] <out.bmp>             the 400 x 420 credits picture, or 800 x 840 /
+//                                             1200 x 1260
 #pragma once
 
 #include <ostream>

@@ -9,7 +9,6 @@ namespace artwork {
 
 namespace {
 
-constexpr int kSamples = 4;  // per pixel and axis
 constexpr Color kSunColor{1.00, 0.97, 0.90};
 constexpr Color kEarthColor{0.80, 0.88, 1.00};
 constexpr Color kGroundTint{1.00, 0.985, 0.955};  // the lunar soil is faintly warm
@@ -48,7 +47,7 @@ Color Illumination(double u, double v, const SurfacePoint& ground, const MoonLig
 }  // namespace
 
 void PaintMoon(Raster& target, double centerX, double centerY, double radius,
-               const MoonLight& light) {
+               const MoonLight& light, int samples) {
     const int x0 = std::max(0, static_cast<int>(std::floor(centerX - radius)));
     const int x1 = std::min(target.Width() - 1, static_cast<int>(std::ceil(centerX + radius)));
     const int y0 = std::max(0, static_cast<int>(std::floor(centerY - radius)));
@@ -59,10 +58,10 @@ void PaintMoon(Raster& target, double centerX, double centerY, double radius,
         for (int x = x0; x <= x1; ++x) {
             Color sum;
             int inside = 0;
-            for (int sy = 0; sy < kSamples; ++sy) {
-                for (int sx = 0; sx < kSamples; ++sx) {
-                    const double px = x + (sx + 0.5) / kSamples;
-                    const double py = y + (sy + 0.5) / kSamples;
+            for (int sy = 0; sy < samples; ++sy) {
+                for (int sx = 0; sx < samples; ++sx) {
+                    const double px = x + (sx + 0.5) / samples;
+                    const double py = y + (sy + 0.5) / samples;
                     const double u = (px - centerX) / radius;
                     const double v = (centerY - py) / radius;
                     if (u * u + v * v > 1.0) {
@@ -74,7 +73,7 @@ void PaintMoon(Raster& target, double centerX, double centerY, double radius,
                 }
             }
             if (inside > 0) {
-                const double coverage = static_cast<double>(inside) / (kSamples * kSamples);
+                const double coverage = static_cast<double>(inside) / (samples * samples);
                 target.Blend(x, y, sum * (1.0 / inside), coverage);
             }
         }

@@ -20,7 +20,8 @@ struct MoonLight {
 
 // Paints a disc of `radius` pixels centred on (centreX, centreY) (pixel centres lie at
 // integer + 0.5) over what the picture holds; pixels the disc does not touch are left alone.
+// Each pixel is the mean of samples x samples points across it.
 void PaintMoon(Raster& target, double centerX, double centerY, double radius,
-               const MoonLight& light);
+               const MoonLight& light, int samples = 4);
 
 }  // namespace artwork

@@ -57,10 +57,10 @@ double BeaconY() {
 
 // Stars on a lattice of cells: at most one per cell, brightness falling steeply so that a few
 // stand out among many faint ones.
-void PaintStars(Raster& picture) {
+void PaintStars(Raster& picture, int scale) {
     constexpr int kCell = 9;
     for (int cy = 0; cy * kCell < static_cast<int>(kHorizon); ++cy) {
-        for (int cx = 0; cx * kCell < picture.Width(); ++cx) {
+        for (int cx = 0; cx * kCell < kNightWidth; ++cx) {
             if (HashUnit(cx, cy, 501u) > 0.5) {
                 continue;
             }
@@ -79,13 +79,17 @@ void PaintStars(Raster& picture) {
                                    ? Mix(Color{0.75, 0.85, 1.0}, Color{1, 1, 1}, warmth * 2)
                                    : Mix(Color{1, 1, 1}, Color{1.0, 0.88, 0.72}, warmth * 2 - 1);
             const double spread = 0.45 + 0.5 * brightness;
-            for (int y = static_cast<int>(sy) - 2; y <= static_cast<int>(sy) + 2; ++y) {
-                for (int x = static_cast<int>(sx) - 2; x <= static_cast<int>(sx) + 2; ++x) {
+            const int reach = 2 * scale;
+            const int px = static_cast<int>(sx * scale);
+            const int py = static_cast<int>(sy * scale);
+            for (int y = py - reach; y <= py + reach; ++y) {
+                for (int x = px - reach; x <= px + reach; ++x) {
                     if (x < 0 || y < 0 || x >= picture.Width() || y >= picture.Height()) {
                         continue;
                     }
-                    const double d2 =
-                        (x + 0.5 - sx) * (x + 0.5 - sx) + (y + 0.5 - sy) * (y + 0.5 - sy);
+                    const double dx = (x + 0.5) / scale - sx;
+                    const double dy = (y + 0.5) / scale - sy;
+                    const double d2 = dx * dx + dy * dy;
                     const double light = strength * std::exp(-d2 / (2.0 * spread * spread));
                     picture.At(x, y) = picture.At(x, y) + tint * light;
                 }
@@ -126,25 +130,26 @@ Color SeaSample(double x, double y) {
     return sea;
 }
 
-// Ripples are much finer than a pixel near the horizon: average several points per pixel.
-Color SeaAt(int x, int y) {
+// Ripples are much finer than a pixel near the horizon: average several points over the
+// pixel whose top-left corner is (x, y) and whose side is `side`.
+Color SeaAt(double x, double y, double side) {
     constexpr int kAcross = 2;
     constexpr int kDown = 4;
     Color sum;
     for (int j = 0; j < kDown; ++j) {
         for (int i = 0; i < kAcross; ++i) {
-            sum = sum + SeaSample(x + (i + 0.5) / kAcross, y + (j + 0.5) / kDown);
+            sum = sum + SeaSample(x + side * (i + 0.5) / kAcross, y + side * (j + 0.5) / kDown);
         }
     }
     return sum * (1.0 / (kAcross * kDown));
 }
 
 // Thin bands of cloud low in the sky, their edges silvered near the Moon.
-void PaintClouds(Raster& picture) {
-    for (int y = 190; y < static_cast<int>(kHorizon); ++y) {
+void PaintClouds(Raster& picture, int scale) {
+    for (int y = 190 * scale; y < static_cast<int>(kHorizon) * scale; ++y) {
         for (int x = 0; x < picture.Width(); ++x) {
-            const double px = x + 0.5;
-            const double py = y + 0.5;
+            const double px = (x + 0.5) / scale;
+            const double py = (y + 0.5) / scale;
             const double band = SmoothStep(190.0, 215.0, py) * (1.0 - SmoothStep(250.0, 275.0, py));
             const double body = FractalNoise(px / 110.0, py / 9.0, 5, 61u);
             const double density = SmoothStep(0.52, 0.72, body) * band;
@@ -158,20 +163,26 @@ void PaintClouds(Raster& picture) {
     }
 }
 
-void PaintLighthouse(Raster& picture) {
+void PaintLighthouse(Raster& picture, int scale) {
     const double by = BeaconY();
+    const double pixel = 1.0 / scale;
     // The tower narrows from three pixels at its foot to two under the lamp.
-    for (int y = static_cast<int>(by); y < static_cast<int>(HeadlandTop(kBeaconX)) + 2; ++y) {
-        const double halfWidth = 1.0 + 0.5 * (y - by) / kTowerHeight;
-        for (int x = static_cast<int>(kBeaconX - 3); x <= static_cast<int>(kBeaconX + 3); ++x) {
-            const double cover =
-                std::clamp(halfWidth + 0.5 - std::abs(x + 0.5 - kBeaconX), 0.0, 1.0);
+    const int foot = (static_cast<int>(HeadlandTop(kBeaconX)) + 2) * scale;
+    for (int y = static_cast<int>(by * scale); y < foot; ++y) {
+        const double halfWidth = 1.0 + 0.5 * (y * pixel - by) / kTowerHeight;
+        for (int x = static_cast<int>((kBeaconX - 3) * scale);
+             x <= static_cast<int>((kBeaconX + 3) * scale); ++x) {
+            const double cover = std::clamp(
+                (halfWidth + 0.5 * pixel - std::abs((x + 0.5) * pixel - kBeaconX)) * scale, 0.0,
+                1.0);
             picture.Blend(x, y, kLand, cover);
         }
     }
-    for (int y = static_cast<int>(by) - 10; y <= static_cast<int>(by) + 10; ++y) {
-        for (int x = static_cast<int>(kBeaconX) - 10; x <= static_cast<int>(kBeaconX) + 10; ++x) {
-            const double d = std::hypot(x + 0.5 - kBeaconX, y + 0.5 - by);
+    for (int y = (static_cast<int>(by) - 10) * scale; y <= (static_cast<int>(by) + 10) * scale;
+         ++y) {
+        for (int x = (static_cast<int>(kBeaconX) - 10) * scale;
+             x <= (static_cast<int>(kBeaconX) + 10) * scale; ++x) {
+            const double d = std::hypot((x + 0.5) * pixel - kBeaconX, (y + 0.5) * pixel - by);
             const double light = 1.2 * std::exp(-d * d / 0.9) + 0.18 * std::exp(-d / 3.5);
             picture.At(x, y) = picture.At(x, y) + Color{1.0, 0.78, 0.42} * light;
         }
@@ -180,38 +191,45 @@ void PaintLighthouse(Raster& picture) {
 
 }  // namespace
 
-Raster NightScene() {
-    Raster picture(kNightWidth, kNightHeight);
-    for (int y = 0; y < kNightHeight; ++y) {
-        for (int x = 0; x < kNightWidth; ++x) {
-            picture.At(x, y) = y + 0.5 < kHorizon ? SkyAt(x + 0.5, y + 0.5) : SeaAt(x, y);
+Raster NightScene(int scale) {
+    const int width = kNightWidth * scale;
+    const int height = kNightHeight * scale;
+    const double pixel = 1.0 / scale;  // the side of one pixel in the scene's units
+    Raster picture(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const double cx = (x + 0.5) * pixel;
+            const double cy = (y + 0.5) * pixel;
+            picture.At(x, y) = cy < kHorizon ? SkyAt(cx, cy) : SeaAt(x * pixel, y * pixel, pixel);
         }
     }
-    PaintStars(picture);
-    PaintClouds(picture);
+    PaintStars(picture, scale);
+    PaintClouds(picture, scale);
     // A nearly full Moon: the Sun a little to its right lends the disc some depth.
-    PaintMoon(picture, kMoonX, kMoonY, kMoonRadius, MoonLight{{0.28, 0.06, 0.96}, 0.0});
+    PaintMoon(picture, kMoonX * scale, kMoonY * scale, kMoonRadius * scale,
+              MoonLight{{0.28, 0.06, 0.96}, 0.0}, std::max(2, 4 / scale));
 
     // The headland, with soft edges against the sky.
-    for (int x = 0; x < kNightWidth; ++x) {
-        const double top = HeadlandTop(x + 0.5);
-        for (int y = std::max(0, static_cast<int>(top) - 1); y < static_cast<int>(kHorizon); ++y) {
+    const int horizonRow = static_cast<int>(kHorizon) * scale;
+    for (int x = 0; x < width; ++x) {
+        const double top = HeadlandTop((x + 0.5) * pixel) * scale;
+        for (int y = std::max(0, static_cast<int>(top) - 1); y < horizonRow; ++y) {
             picture.Blend(x, y, kLand, std::clamp(y + 1.0 - top, 0.0, 1.0));
         }
     }
-    PaintLighthouse(picture);
+    PaintLighthouse(picture, scale);
 
     // A faint band of haze on the horizon.
-    for (int y = static_cast<int>(kHorizon) - 3; y < static_cast<int>(kHorizon) + 3; ++y) {
-        for (int x = 0; x < kNightWidth; ++x) {
-            const double d = (y + 0.5 - kHorizon) / 2.0;
+    for (int y = horizonRow - 3 * scale; y < horizonRow + 3 * scale; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const double d = ((y + 0.5) * pixel - kHorizon) / 2.0;
             picture.At(x, y) = picture.At(x, y) + kSkyLow * (0.25 * std::exp(-d * d));
         }
     }
 
     // Dither by less than a step of the 8-bit output, so the smooth sky shows no bands.
-    for (int y = 0; y < kNightHeight; ++y) {
-        for (int x = 0; x < kNightWidth; ++x) {
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             const double jitter = (HashUnit(x, y, 777u) - 0.5) / 255.0;
             picture.At(x, y) = picture.At(x, y) + Color{jitter, jitter, jitter};
         }

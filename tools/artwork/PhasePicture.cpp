@@ -1,5 +1,6 @@
 #include "tools/artwork/PhasePicture.h"
 
+#include <algorithm>
 #include <array>
 
 #include "tools/artwork/MoonDisc.h"
@@ -22,10 +23,13 @@ constexpr std::array<MoonLight, 4> kLights{
 
 }  // namespace
 
-Raster PhasePicture(int kind, Hemisphere hemisphere) {
-    Raster north(kPhasePictureSize, kPhasePictureSize);
-    const double center = kPhasePictureSize / 2.0;
-    PaintMoon(north, center, center, kDiscRadius, kLights.at(static_cast<std::size_t>(kind)));
+Raster PhasePicture(int kind, Hemisphere hemisphere, int scale) {
+    const int size = kPhasePictureSize * scale;
+    Raster north(size, size);
+    const double center = size / 2.0;
+    // Smaller pixels need fewer samples each for edges just as smooth.
+    PaintMoon(north, center, center, kDiscRadius * scale,
+              kLights.at(static_cast<std::size_t>(kind)), std::max(2, 4 / scale));
     return hemisphere == Hemisphere::kNorth ? north : north.Rotated180();
 }
 

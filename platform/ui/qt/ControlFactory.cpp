@@ -46,6 +46,9 @@ HWND CreateControl(const ControlTemplate& control, HWND dialog) {
         widget->setEnabled((control.style & WS_DISABLED) == 0);
         widget->setFocusPolicy((control.style & WS_TABSTOP) != 0 ? Qt::StrongFocus : Qt::NoFocus);
         widget->setHidden((control.style & WS_VISIBLE) == 0);
+        if (!control.accessibleName.isEmpty()) {
+            widget->setAccessibleName(control.accessibleName);
+        }
         return widget;
     }
     return nullptr;

@@ -92,6 +92,7 @@ std::optional<ControlTemplate> ParseControl(const QJsonObject& object) {
     control.text = object.value(QLatin1String("text")).toString();
     control.rect = QRect(rect[0].toInt(), rect[1].toInt(), rect[2].toInt(), rect[3].toInt());
     control.style = *style;
+    control.accessibleName = object.value(QLatin1String("accessibleName")).toString();
     return control;
 }
 

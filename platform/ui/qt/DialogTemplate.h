@@ -6,7 +6,8 @@
 // "style" and "exStyle" (style names and numbers joined by "|", as "WS_POPUP | 0x40"),
 // "font" ({"face", "pointSize"}: the controls' font) and "controls": objects with "id", "class"
 // ("button", "static", ...), "text" ("#129" names a resource for image controls), "rect"
-// ([x, y, width, height] in dialog units) and "style".
+// ([x, y, width, height] in dialog units), "style" and, for a control whose text says nothing
+// to a reader (a picture), "accessibleName".
 #pragma once
 
 #include <QByteArray>
@@ -25,6 +26,7 @@ struct ControlTemplate {
     QString text;
     QRect rect;  // dialog units
     DWORD style = 0;
+    QString accessibleName;  // what assistive technology calls a control without text of its own
 };
 
 struct DialogTemplate {

@@ -13,6 +13,7 @@
 
 #include "platform/ui/Messages.h"
 #include "platform/ui/Wnd.h"
+#include "platform/ui/qt/Accessibility.h"
 #include "platform/ui/qt/ApplicationStart.h"
 #include "platform/ui/qt/ControlFactory.h"
 #include "platform/ui/qt/FontFit.h"
@@ -49,6 +50,7 @@ Qt::WindowFlags FlagsOf(const DialogTemplate& dialogTemplate) {
 DialogWindow::DialogWindow(const DialogTemplate& dialogTemplate, HWND owner)
     : QWidget((dialogTemplate.exStyle & WS_EX_APPWINDOW) != 0 ? nullptr : owner,
               FlagsOf(dialogTemplate)) {
+    InstallAccessibility();
     setWindowTitle(dialogTemplate.caption);
     // A face the system lacks falls back to the desktop's. The controls were laid out in the
     // cell of the template's font at its size on a 96 dots-per-inch screen: the font takes that

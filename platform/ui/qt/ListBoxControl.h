@@ -31,6 +31,11 @@ public:
 
     LRESULT ControlProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    // What the list holds, and where a line stands in client coordinates (for assistive
+    // technology).
+    const ListBoxLines& Lines() const { return lines_; }
+    RECT LineRect(int index) const { return ItemRect(index); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

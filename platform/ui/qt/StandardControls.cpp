@@ -1,12 +1,14 @@
 #include "platform/ui/qt/StandardControls.h"
 
 #include <QIcon>
-#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <memory>
+#include <utility>
 
 #include "platform/ui/Messages.h"
+#include "platform/ui/Picture.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/Wnd.h"
@@ -30,6 +32,18 @@ QString WithoutPrefix(const QString& text) {
 
 }  // namespace
 
+PictureControl::PictureControl(std::unique_ptr<platform::Picture> picture, QWidget* parent)
+    : QLabel(parent), picture_(std::move(picture)) {
+    setFixedSize(picture_->Size());
+}
+
+PictureControl::~PictureControl() = default;
+
+void PictureControl::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    picture_->Draw(painter, QPoint(0, 0), QRect(QPoint(0, 0), picture_->Size()));
+}
+
 QWidget* CreateButtonControl(const ControlTemplate& control, QWidget* dialog) {
     auto* button = new QPushButton(control.text, dialog);
     // Enter and Esc are the dialog's; only the default button answers Enter itself.
@@ -44,21 +58,25 @@ QWidget* CreateButtonControl(const ControlTemplate& control, QWidget* dialog) {
 }
 
 QWidget* CreateStaticControl(const ControlTemplate& control, QWidget* dialog) {
-    auto* label = new QLabel(dialog);
     const DWORD type = control.style & SS_TYPEMASK;
-    if (type == SS_ICON || type == SS_BITMAP) {
+    if (type == SS_BITMAP) {
+        // A picture control takes the size of its picture.
+        const std::optional<UINT> number = ResourceNumber(control.text);
+        if (std::unique_ptr<platform::Picture> picture(number ? LoadBitmap(*number) : nullptr);
+            picture != nullptr) {
+            return new PictureControl(std::move(picture), dialog);
+        }
+        return new QLabel(dialog);
+    }
+    auto* label = new QLabel(dialog);
+    if (type == SS_ICON) {
         // An image control takes the size of its image.
         const std::optional<UINT> number = ResourceNumber(control.text);
-        if (number && type == SS_ICON) {
+        if (number) {
             if (HICON icon = LoadIcon(*number)) {
                 const int size = GetSystemMetrics(SM_CXICON);
                 label->setPixmap(icon->pixmap(size, size));
                 label->setFixedSize(size, size);
-            }
-        } else if (number) {
-            if (std::unique_ptr<QImage> picture(LoadBitmap(*number)); picture != nullptr) {
-                label->setPixmap(QPixmap::fromImage(*picture));
-                label->setFixedSize(picture->size());
             }
         }
         return label;

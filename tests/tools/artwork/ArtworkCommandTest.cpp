@@ -43,6 +43,11 @@ TEST(ArtworkCommand, WritesEachKindReadableWithNothingLeftBeside) {
         {{"icon-png", "credits", "22", "OUT"}, "PNG", {22, 22}, 0},
         {{"icon-svg", "credits", "OUT"}, "SVG", {256, 256}, 0},
         {{"night", "OUT"}, "BMP", {400, 420}, 7874},
+        // The drawings for denser screens: the same physical size, more pixels.
+        {{"moon", "0", "north", "2", "OUT"}, "BMP", {240, 240}, 2 * 2835},
+        {{"moon", "2", "south", "3", "OUT"}, "BMP", {360, 360}, 3 * 2835},
+        {{"night", "1", "OUT"}, "BMP", {400, 420}, 7874},
+        {{"night", "2", "OUT"}, "BMP", {800, 840}, 2 * 7874},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0] + " " + c.args[1]);
@@ -72,7 +77,12 @@ TEST(ArtworkCommand, RefusesAWrongCommandLineWith2AndUsage) {
         {{"icon-png", "crescent", "15", "OUT"}, "icon size"},
         {{"icon-png", "credits", "99999999999", "OUT"}, "icon size"},
         {{"icon-svg", "crescent"}, "icon-svg takes"},
-        {{"night", "OUT", "OUT"}, "night takes"},
+        {{"moon", "1", "north", "4", "OUT"}, "scale must be"},
+        {{"moon", "1", "north", "2x", "OUT"}, "scale must be"},
+        {{"moon", "1", "north", "2", "OUT", "OUT"}, "moon takes"},
+        {{"night", "0", "OUT"}, "scale must be"},
+        {{"night", "OUT", "OUT"}, "scale must be"},
+        {{"night", "2", "OUT", "OUT"}, "night takes"},
     };
     for (const auto& [args, says] : cases) {
         SCOPED_TRACE(says);

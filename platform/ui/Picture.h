@@ -1,0 +1,50 @@
+// A picture resource as the programs see it: a size in the window's logical pixels (the
+// coordinates of their drawing code), and behind it drawings at one, two and three times that
+// size for screens of higher pixel density. A picture is drawn at the density of the device it
+// is painted on, chosen anew at every paint: the drawing of that density when there is one,
+// otherwise the nearest larger one reduced smoothly; the larger drawings are read when a
+// paint first needs them.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <array>
+
+class QPainter;
+
+namespace platform {
+
+class Picture {
+public:
+    // The drawings a picture may have: 1, 2 and 3 times its size.
+    static constexpr int kMaxScale = 3;
+
+    // base is the drawing at one pixel per logical pixel; larger drawings, when the program
+    // has them, are read from basePath with "@2x" and "@3x" before its extension.
+    Picture(QImage base, QString basePath);
+
+    // Size and pixels at one pixel per logical pixel.
+    QSize Size() const { return base_.size(); }
+    const QImage& Base() const { return base_; }
+
+    // The drawing shown at devicePixelRatio: its devicePixelRatio set, so that it covers Size()
+    // logical pixels. Exact for the ratios of the drawings, smoothly reduced from the nearest
+    // larger drawing otherwise, and the largest drawing beyond them.
+    const QImage& At(qreal devicePixelRatio) const;
+
+    // Draws the part source (logical pixels, clipped to the picture) with its top-left corner
+    // at target, at the pixel density of the painter's device.
+    void Draw(QPainter& painter, QPoint target, QRect source) const;
+
+private:
+    const QImage& Drawing(int scale) const;
+
+    QImage base_;
+    QString basePath_;
+    mutable std::array<QImage, kMaxScale> drawings_;  // index scale - 1; base_ at 0
+    mutable std::array<bool, kMaxScale> read_{};
+    mutable QImage reduced_;  // the last drawing made for a ratio between drawings
+};
+
+}  // namespace platform
