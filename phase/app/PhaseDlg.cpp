@@ -81,9 +81,7 @@ BOOL CPhaseDlg::OnInitDialog() {
     RestoreWindowPosition();
 
     m_pSysCommands = std::make_unique<SysCommandPort>(this);
-    if (!m_pSysCommands->Open(m_nSlot)) {
-        m_pSysCommands.reset();
-    }
+    m_pSysCommands->Open(m_nSlot);
 
     m_pStripView = new phase::StripView(GetSafeHwnd());
 

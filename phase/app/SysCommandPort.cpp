@@ -1,6 +1,9 @@
 #include "phase/app/SysCommandPort.h"
 
 #include <QDBusConnection>
+#include <QEvent>
+#include <QWidget>
+#include <utility>
 
 #include "phase/app/PhaseDlg.h"
 #include "platform/ui/Wnd.h"
@@ -8,10 +11,14 @@
 namespace {
 
 const QString kObjectPath = QStringLiteral("/TidewellPhase");
+constexpr int kFallbackMilliseconds = 1000;
 
 }  // namespace
 
-SysCommandPort::SysCommandPort(CWnd* pWnd) : m_pWnd(pWnd) {}
+SysCommandPort::SysCommandPort(CWnd* pWnd) : m_pWnd(pWnd) {
+    m_fallback.setSingleShot(true);
+    m_fallback.callOnTimeout(this, &SysCommandPort::Offer);
+}
 
 SysCommandPort::~SysCommandPort() {
     if (m_service.isEmpty()) {
@@ -22,22 +29,42 @@ SysCommandPort::~SysCommandPort() {
     bus.unregisterService(m_service);
 }
 
-bool SysCommandPort::Open(int32_t nSlot) {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) {
-        return false;
-    }
-    const QString service =
+void SysCommandPort::Open(int32_t nSlot) {
+    m_wanted =
         QStringLiteral("org.velmora.TidewellPhase.TWP%1").arg(nSlot, 3, 10, QLatin1Char('0'));
-    if (!bus.registerService(service)) {
-        return false;
+    if (QWidget* window = m_pWnd->GetSafeHwnd(); window != nullptr) {
+        window->installEventFilter(this);
+    }
+    m_fallback.start(kFallbackMilliseconds);
+}
+
+bool SysCommandPort::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        // After the paint has been shown: the paint is still under way here.
+        QMetaObject::invokeMethod(this, &SysCommandPort::Offer, Qt::QueuedConnection);
+    }
+    return false;
+}
+
+void SysCommandPort::Offer() {
+    m_fallback.stop();
+    if (m_wanted.isEmpty()) {
+        return;
+    }
+    const QString service = std::exchange(m_wanted, QString());
+    if (QWidget* window = m_pWnd->GetSafeHwnd(); window != nullptr) {
+        window->removeEventFilter(this);
+    }
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.registerService(service)) {
+        return;
     }
     if (!bus.registerObject(kObjectPath, this, QDBusConnection::ExportScriptableSlots)) {
         bus.unregisterService(service);
-        return false;
+        return;
     }
     m_service = service;
-    return true;
 }
 
 void SysCommandPort::SysCommand(uint id) {

@@ -3,10 +3,13 @@
 // "org.velmora.TidewellPhase", method SysCommand(uint32). The caller gets its answer at once;
 // the command reaches the window as WM_SYSCOMMAND afterwards, on the user-interface thread.
 // A command that opens the About box is dropped while one is open: one box at a time.
+// Nothing on the bus is needed to show the window, so the port is offered only once the window
+// has painted for the first time (or a second after opening, should it never be painted).
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <cstdint>
 
 class CWnd;
@@ -19,14 +22,22 @@ public:
     explicit SysCommandPort(CWnd* pWnd);
     ~SysCommandPort() override;
 
-    // Offers the port under the slot's name; false without a session bus or when another
-    // copy holds the name (two copies sharing slot 0): the program then runs without it.
-    bool Open(int32_t nSlot);
+    // Offers the port under the slot's name after the window's first paint. Without a session
+    // bus, or when another copy holds the name (two copies sharing slot 0), the program runs
+    // without it.
+    void Open(int32_t nSlot);
 
 public slots:
     Q_SCRIPTABLE void SysCommand(uint id);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void Offer();
+
+    QString m_wanted;  // the name to offer once the window has painted
     CWnd* m_pWnd;
     QString m_service;
+    QTimer m_fallback;
 };

@@ -1,5 +1,7 @@
 #include "platform/ui/Picture.h"
 
+#include <QFileInfo>
+#include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
 #include <cmath>
@@ -22,22 +24,37 @@ QString ScaledPath(const QString& basePath, int scale) {
     return basePath.left(dot) + suffix + basePath.mid(dot);
 }
 
+void PrepareReader(QImageReader& reader, const QString& path) {
+    reader.setFileName(path);
+    reader.setFormat(QFileInfo(path).suffix().toLower().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+}
+
 }  // namespace
 
-Picture::Picture(QImage base, QString basePath)
-    : base_(std::move(base)), basePath_(std::move(basePath)) {
-    drawings_[0] = base_;
-    read_[0] = true;
+QImage ReadImage(const QString& path) {
+    QImageReader reader;
+    PrepareReader(reader, path);
+    return reader.read();
 }
+
+QSize ImageSize(const QString& path) {
+    QImageReader reader;
+    PrepareReader(reader, path);
+    return reader.size();
+}
+
+Picture::Picture(QSize size, QString basePath) : size_(size), basePath_(std::move(basePath)) {}
 
 const QImage& Picture::Drawing(int scale) const {
     const auto index = static_cast<std::size_t>(scale - 1);
     if (!read_[index]) {
         read_[index] = true;
-        QImage drawing(ScaledPath(basePath_, scale));
+        QImage drawing = ReadImage(scale == 1 ? basePath_ : ScaledPath(basePath_, scale));
         // A drawing of the wrong size would misplace everything drawn with it: leave it out.
-        if (drawing.size() == base_.size() * scale) {
-            drawing = drawing.convertToFormat(base_.format());
+        if (drawing.size() == size_ * scale) {
+            // One pixel format for every drawing keeps copying them onto a window a plain blit.
+            drawing = drawing.convertToFormat(QImage::Format_RGB32);
             drawing.setDevicePixelRatio(scale);
             drawings_[index] = std::move(drawing);
         }
@@ -61,8 +78,8 @@ const QImage& Picture::At(qreal devicePixelRatio) const {
         return drawing;
     }
     // Between two drawings: reduce the larger one to the device's pixels, once per ratio.
-    const QSize pixels(static_cast<int>(std::lround(base_.width() * ratio)),
-                       static_cast<int>(std::lround(base_.height() * ratio)));
+    const QSize pixels(static_cast<int>(std::lround(size_.width() * ratio)),
+                       static_cast<int>(std::lround(size_.height() * ratio)));
     if (reduced_.size() != pixels) {
         reduced_ = drawing.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
@@ -71,7 +88,7 @@ const QImage& Picture::At(qreal devicePixelRatio) const {
 }
 
 void Picture::Draw(QPainter& painter, QPoint target, QRect source) const {
-    const QRect part = source.intersected(QRect(QPoint(0, 0), base_.size()));
+    const QRect part = source.intersected(QRect(QPoint(0, 0), size_));
     if (part.isEmpty()) {
         return;
     }

@@ -2,8 +2,8 @@
 // coordinates of their drawing code), and behind it drawings at one, two and three times that
 // size for screens of higher pixel density. A picture is drawn at the density of the device it
 // is painted on, chosen anew at every paint: the drawing of that density when there is one,
-// otherwise the nearest larger one reduced smoothly; the larger drawings are read when a
-// paint first needs them.
+// otherwise the nearest larger one reduced smoothly. Each drawing is read when a paint first
+// needs it, so a picture never shown costs nothing but its size.
 #pragma once
 
 #include <QImage>
@@ -20,13 +20,12 @@ public:
     // The drawings a picture may have: 1, 2 and 3 times its size.
     static constexpr int kMaxScale = 3;
 
-    // base is the drawing at one pixel per logical pixel; larger drawings, when the program
-    // has them, are read from basePath with "@2x" and "@3x" before its extension.
-    Picture(QImage base, QString basePath);
+    // A picture of `size` logical pixels drawn at one pixel per logical pixel in the image file
+    // basePath; larger drawings, when the program has them, are read from basePath with "@2x"
+    // and "@3x" before its extension.
+    Picture(QSize size, QString basePath);
 
-    // Size and pixels at one pixel per logical pixel.
-    QSize Size() const { return base_.size(); }
-    const QImage& Base() const { return base_; }
+    QSize Size() const { return size_; }
 
     // The drawing shown at devicePixelRatio: its devicePixelRatio set, so that it covers Size()
     // logical pixels. Exact for the ratios of the drawings, smoothly reduced from the nearest
@@ -40,11 +39,18 @@ public:
 private:
     const QImage& Drawing(int scale) const;
 
-    QImage base_;
+    QSize size_;
     QString basePath_;
-    mutable std::array<QImage, kMaxScale> drawings_;  // index scale - 1; base_ at 0
+    mutable std::array<QImage, kMaxScale> drawings_;  // index scale - 1
     mutable std::array<bool, kMaxScale> read_{};
     mutable QImage reduced_;  // the last drawing made for a ratio between drawings
 };
+
+// Image files read by the decoder their extension names ("bmp", "png"), which Qt has built in,
+// and by nothing else: a reader left to guess would first load every image plugin installed
+// (and the libraries behind them) to ask each whether it knows the file.
+QImage ReadImage(const QString& path);
+// The size an image file declares; invalid when it cannot be read.
+QSize ImageSize(const QString& path);
 
 }  // namespace platform

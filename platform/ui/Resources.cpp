@@ -1,8 +1,10 @@
 #include "platform/ui/Resources.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QIcon>
 #include <QImage>
+#include <QPixmap>
 #include <map>
 #include <memory>
 
@@ -29,7 +31,7 @@ QString ResourcePath(ResourceKind kind, UINT id) {
         case ResourceKind::Bitmap:
             return QStringLiteral(":/res/bitmap/%1.bmp").arg(id);
         case ResourceKind::Icon:
-            return QStringLiteral(":/res/icon/%1.ico").arg(id);
+            return QStringLiteral(":/res/icon/%1").arg(id);
         case ResourceKind::Dialog:
             break;
     }
@@ -40,12 +42,11 @@ QString ResourcePath(ResourceKind kind, UINT id) {
 
 HBITMAP LoadBitmap(UINT id) {
     const QString path = platform::ResourcePath(platform::ResourceKind::Bitmap, id);
-    QImage image(path);
-    if (image.isNull()) {
+    const QSize size = platform::ImageSize(path);
+    if (!size.isValid()) {
         return nullptr;
     }
-    // One pixel format for every picture keeps copying them onto a window a plain blit.
-    return new platform::Picture(image.convertToFormat(QImage::Format_RGB32), path);
+    return new platform::Picture(size, path);
 }
 
 HICON LoadIcon(UINT id) {
@@ -53,7 +54,13 @@ HICON LoadIcon(UINT id) {
     if (auto found = cache.find(id); found != cache.end()) {
         return found->second.get();
     }
-    auto icon = std::make_unique<QIcon>(platform::ResourcePath(platform::ResourceKind::Icon, id));
+    const QDir folder(platform::ResourcePath(platform::ResourceKind::Icon, id));
+    auto icon = std::make_unique<QIcon>();
+    for (const QString& name : folder.entryList({QStringLiteral("*.png")}, QDir::Files)) {
+        if (const QImage image = platform::ReadImage(folder.filePath(name)); !image.isNull()) {
+            icon->addPixmap(QPixmap::fromImage(image));
+        }
+    }
     if (icon->availableSizes().isEmpty()) {
         return nullptr;
     }

@@ -1,8 +1,7 @@
 // Numbered resources of the running program, looked up in its Qt resources: pictures under
 // ":/res/bitmap/<id>.bmp" (with their drawings for denser screens, if any, beside them as
-// "<id>@2x.bmp" and "<id>@3x.bmp", Picture.h), icons under ":/res/icon/<id>.ico", dialog templates
-// under
-// ":/res/dialog/<id>.json".
+// "<id>@2x.bmp" and "<id>@3x.bmp", Picture.h), icons as one PNG image per size in the folder
+// ":/res/icon/<id>", dialog templates under ":/res/dialog/<id>.json".
 #pragma once
 
 #include <QString>
@@ -22,6 +21,6 @@ QString ResourcePath(ResourceKind kind, UINT id);
 // null when the program has no such picture. Its larger drawings are read when first drawn.
 HBITMAP LoadBitmap(UINT id);
 
-// The icon resource id, loaded once and shared until the application ends, so its users never
-// free it; null when the program has no such icon.
+// The icon resource id with every size it has, loaded once and shared until the application
+// ends, so its users never free it; null when the program has no such icon.
 HICON LoadIcon(UINT id);

@@ -2,11 +2,11 @@
 
 #include <charconv>
 #include <optional>
+#include <string>
 
 #include "tools/artwork/BmpFile.h"
 #include "tools/artwork/CreditsIcon.h"
 #include "tools/artwork/CrescentIcon.h"
-#include "tools/artwork/IcoFile.h"
 #include "tools/artwork/NightScene.h"
 #include "tools/artwork/PhasePicture.h"
 #include "tools/artwork/PngFile.h"
@@ -23,7 +23,7 @@ constexpr std::int32_t kNightPixelsPerMeter = 7874;
 
 constexpr const char* kUsage =
     "usage: tidewell-artwork moon <kind 0-3> <north|south> [<scale 1-3>] <out.bmp>\n"
-    "       tidewell-artwork icon <out.ico>\n"
+    "       tidewell-artwork icon <16|32> <out.png>\n"
     "       tidewell-artwork icon-png <crescent|credits> <size 16-512> <out.png>\n"
     "       tidewell-artwork icon-svg <crescent|credits> <out.svg>\n"
     "       tidewell-artwork night [<scale 1-3>] <out.bmp>\n";
@@ -92,10 +92,13 @@ int RunArtworkCommand(const std::vector<std::string>& args, std::ostream& errors
             errors);
     }
     if (command == "icon") {
-        if (args.size() != 2) {
-            return UsageError(errors, "icon takes an output file");
+        if (args.size() != 3) {
+            return UsageError(errors, "icon takes a size and an output file");
         }
-        return Save(args[1], EncodeIco({IndexedCrescentIcon(32), IndexedCrescentIcon(16)}), errors);
+        if (args[1] != "16" && args[1] != "32") {
+            return UsageError(errors, "icon size must be 16 or 32, not '" + args[1] + "'");
+        }
+        return Save(args[2], EncodeIndexedPng(IndexedCrescentIcon(std::stoi(args[1]))), errors);
     }
     if (command == "icon-png" || command == "icon-svg") {
         const bool png = command == "icon-png";

@@ -1,7 +1,7 @@
 // The command line of the artwork generator: which picture to draw and where to write it.
 //   moon <kind 0-3> <north|south> [<scale 1-3>] <out.bmp>
 //                                             a 120 x 120 phase picture, or 240 / 360 square
-//   icon <out.ico>                            the 32 x 32 and 16 x 16 16-colour icon
+//   icon <16|32> <out.png>                    the 16 x 16 or 32 x 32 16-colour icon
 //   icon-png <crescent|credits> <size 16-512> <out.png>
 //                                             a launcher icon, smooth: the phase program's
 //                                             crescent or the credits program's night

@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace artwork {
 
@@ -33,21 +35,31 @@ Bytes Compress(const Bytes& raw) {
     return compressed;
 }
 
-}  // namespace
-
-Bytes EncodePng(const Raster& picture) {
+// A PNG file of the given IHDR colour type and bit depth, with the chunks that go before the
+// image data (a palette), and `raw`: the rows, each after its filter byte.
+Bytes Png(int width, int height, std::uint8_t bitDepth, std::uint8_t colorType,
+          const std::vector<std::pair<std::string_view, Bytes>>& before, const Bytes& raw) {
     Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-
     Bytes header;
-    PutU32BE(header, static_cast<std::uint32_t>(picture.Width()));
-    PutU32BE(header, static_cast<std::uint32_t>(picture.Height()));
-    header.push_back(8);  // bits per channel
-    header.push_back(6);  // RGBA
+    PutU32BE(header, static_cast<std::uint32_t>(width));
+    PutU32BE(header, static_cast<std::uint32_t>(height));
+    header.push_back(bitDepth);
+    header.push_back(colorType);
     header.push_back(0);  // deflate
     header.push_back(0);  // adaptive filtering
     header.push_back(0);  // not interlaced
     PutChunk(png, "IHDR", header);
+    for (const auto& [type, data] : before) {
+        PutChunk(png, type, data);
+    }
+    PutChunk(png, "IDAT", Compress(raw));
+    PutChunk(png, "IEND", {});
+    return png;
+}
 
+}  // namespace
+
+Bytes EncodePng(const Raster& picture) {
     Bytes raw;
     raw.reserve(static_cast<std::size_t>(picture.Height()) *
                 (1 + 4 * static_cast<std::size_t>(picture.Width())));
@@ -63,9 +75,31 @@ Bytes EncodePng(const Raster& picture) {
             raw.push_back(ToByte(picture.AlphaAt(x, y)));
         }
     }
-    PutChunk(png, "IDAT", Compress(raw));
-    PutChunk(png, "IEND", {});
-    return png;
+    return Png(picture.Width(), picture.Height(), 8, 6, {}, raw);  // 8-bit RGBA
+}
+
+Bytes EncodeIndexedPng(const IndexedImage& image) {
+    // Palette entry 16, beyond the image's own colours, is the transparent one.
+    constexpr std::uint8_t kTransparent = 16;
+    Bytes palette;
+    for (const Color& c : image.palette) {
+        palette.push_back(ToByte(c.r));
+        palette.push_back(ToByte(c.g));
+        palette.push_back(ToByte(c.b));
+    }
+    palette.insert(palette.end(), {0, 0, 0});
+    Bytes opacity(kTransparent, 255);
+    opacity.push_back(0);
+
+    Bytes raw;
+    for (int y = 0; y < image.size; ++y) {
+        raw.push_back(0);  // no filter
+        for (int x = 0; x < image.size; ++x) {
+            const auto i = static_cast<std::size_t>(y * image.size + x);
+            raw.push_back(image.opaque[i] ? image.indices[i] : kTransparent);
+        }
+    }
+    return Png(image.size, image.size, 8, 3, {{"PLTE", palette}, {"tRNS", opacity}}, raw);
 }
 
 }  // namespace artwork

@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
 #include <QFontMetrics>
-#include <QIcon>
 #include <QPainter>
 #include <QTest>
 #include <QTimer>
@@ -149,12 +149,38 @@ TEST_F(PhaseWindow, MinimisedItShowsTheIconCentred) {
         expected.fill(shot.pixel(0, 0));
         QPainter painter(&expected);
         // At (507 - 32 + 1) / 2 and (171 - 32 + 1) / 2.
-        QIcon(":/res/icon/128.ico").paint(&painter, QRect(238, 70, 32, 32));
+        painter.drawImage(238, 70, QImage(":/res/icon/128/32.png"));
         painter.end();
         EXPECT_EQ(shot, expected);
         // Dragged while minimised, it shows its icon.
         EXPECT_EQ(reinterpret_cast<HICON>(dialog.SendMessage(WM_QUERYDRAGICON)), LoadIcon(128));
     });
+}
+
+// Image plugins loaded into this process, as its memory map shows them.
+std::string MappedImagePlugins() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    EXPECT_TRUE(maps.open(QIODevice::ReadOnly));
+    std::string plugins;
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        const std::string name = line.mid(line.lastIndexOf('/') + 1).toStdString();
+        if (line.contains("/imageformats/") && plugins.find(name) == std::string::npos) {
+            plugins += name + ' ';
+        }
+    }
+    return plugins;
+}
+
+// Qt's built-in decoders read every picture and icon: loading the image plugins (and the
+// libraries behind them) would only slow the start.
+TEST_F(PhaseWindow, ItsPicturesAndIconNeedNoImagePlugin) {
+    CPhaseDlg dialog;
+    RunModal(dialog, [&] {
+        EXPECT_NE(Grab(dialog.GetSafeHwnd()), BlackStrip());
+        dialog.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
+        Grab(dialog.GetSafeHwnd());
+    });
+    EXPECT_EQ(MappedImagePlugins(), "");
 }
 
 TEST_F(PhaseWindow, ADateChangeSeenByTheTimerRebuildsAndRepaints) {

@@ -61,6 +61,12 @@ protected:
         return Caller().asyncCall(call);
     }
 
+    // Whether the window of the slot has offered its port (it does once it has painted).
+    static bool Offered(int slot) {
+        return WaitFor(
+            [slot] { return Caller().interface()->isServiceRegistered(Service(slot)).value(); });
+    }
+
     static inline std::unique_ptr<QProcess> daemon;
     static inline QString address;
 };
@@ -83,6 +89,7 @@ TEST_F(PrivateBus, SystemCommandsFromOutsideReachTheWindow) {
             }
         });
         closer.start(10);
+        ASSERT_TRUE(Offered(0));
         // The caller has its answer before the command is carried out.
         QDBusPendingCall ignored = Send(0, 0x0020);
         ASSERT_TRUE(WaitFor([&] { return ignored.isFinished(); }));
@@ -145,6 +152,7 @@ TEST_F(PrivateBus, OneAboutBoxAtATimeAndTheCloseEndsItWithTheWindow) {
             }
         });
         watcher.start(10);
+        ASSERT_TRUE(Offered(0));
         Send(0, 0x0010);
         EXPECT_TRUE(WaitFor([&] {
             return step == 2 && VisibleAboutBoxes() == 0 && !dialog->GetSafeHwnd()->isVisible();

@@ -1,21 +1,14 @@
-// The program icon: a 16-colour icon file of 32 and 16 pixels, and the PNG pictures of the
-// desktop entry, each a yellow crescent bulging to the right on a transparent ground.
+// The program icon: 16-colour images of 16 and 32 pixels, and the smooth PNG pictures of the
+// desktop entry and the larger window icons, each a yellow crescent bulging to the right on a
+// transparent ground.
 #include <gtest/gtest.h>
-
-#include <QBuffer>
-#include <QByteArray>
-#include <QImageReader>
 
 #include "tests/tools/artwork/ImageBytes.h"
 #include "tools/artwork/CrescentIcon.h"
-#include "tools/artwork/IcoFile.h"
 #include "tools/artwork/PngFile.h"
 
 namespace artwork {
 namespace {
-
-using test::ReadU16;
-using test::ReadU32;
 
 // Transparent corners, some yellow, and the crescent's weight right of the centre (its lit
 // limb bulges to the right).
@@ -44,34 +37,26 @@ void ExpectCrescent(const QImage& image) {
     EXPECT_LT(opaque, w * h / 2) << "a crescent, not a disc";
 }
 
-TEST(Icon, HoldsA32And16PixelSixteenColorCrescent) {
-    const Bytes bytes = EncodeIco({IndexedCrescentIcon(32), IndexedCrescentIcon(16)});
-    ASSERT_GE(bytes.size(), 6u + 2u * 16u);
-    EXPECT_EQ(ReadU16(bytes, 2), 1);  // an icon, not a cursor
-    ASSERT_EQ(ReadU16(bytes, 4), 2);
-    for (const std::uint32_t size : {32u, 16u}) {
+// The 16-colour images read back pixel for pixel: the palette colour where the mask is
+// opaque, transparent elsewhere; no more than 16 colours.
+TEST(Icon, SixteenColorImagesOf16And32PixelsReadBackAsDrawn) {
+    for (const int size : {16, 32}) {
         SCOPED_TRACE(size);
-        const std::size_t entry = size == 32 ? 6 : 22;
-        EXPECT_EQ(bytes[entry], size);
-        EXPECT_EQ(bytes[entry + 2], 16) << "colour count";
-        // Header, 16 palette entries, 4-bit rows and 1-bit mask rows padded to four bytes.
-        const std::uint32_t length = ReadU32(bytes, entry + 8);
-        const std::uint32_t offset = ReadU32(bytes, entry + 12);
-        EXPECT_EQ(length, 40 + 64 + size * ((size * 4 + 31) / 32 * 4 + (size + 31) / 32 * 4));
-        ASSERT_LE(offset + length, bytes.size());
-        EXPECT_EQ(ReadU32(bytes, offset + 8), size * 2);  // picture and mask
-        EXPECT_EQ(ReadU16(bytes, offset + 14), 4);
-    }
-    QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()));
-    QBuffer buffer(&data);
-    QImageReader reader(&buffer, "ico");
-    ASSERT_EQ(reader.imageCount(), 2) << reader.errorString().toStdString();
-    for (int i = 0; i < 2; ++i) {
-        ASSERT_TRUE(reader.jumpToImage(i));
-        const QImage image = reader.read();
-        ASSERT_EQ(image.size(), QSize(32 >> i, 32 >> i)) << reader.errorString().toStdString();
-        EXPECT_TRUE(image.hasAlphaChannel());
-        ExpectCrescent(image);
+        const IndexedImage icon = IndexedCrescentIcon(size);
+        const QImage image = test::Decode(EncodeIndexedPng(icon), "PNG");
+        ASSERT_EQ(image.size(), QSize(size, size));
+        EXPECT_EQ(image.format(), QImage::Format_Indexed8);
+        EXPECT_LE(image.colorCount(), 17);  // the 16 colours and the transparent entry
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const auto i = static_cast<std::size_t>(y * size + x);
+                const Color& c = icon.palette[icon.indices[i]];
+                const QRgb want = icon.opaque[i] ? qRgb(ToByte(c.r), ToByte(c.g), ToByte(c.b))
+                                                 : qRgba(0, 0, 0, 0);
+                ASSERT_EQ(image.pixel(x, y), want) << x << "," << y;
+            }
+        }
+        ExpectCrescent(image.convertToFormat(QImage::Format_ARGB32));
     }
 }
 
