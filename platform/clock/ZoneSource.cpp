@@ -2,12 +2,13 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <limits>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -244,21 +245,50 @@ DWORD RecordOfYear(const YearView& view, std::int64_t t, TIME_ZONE_INFORMATION* 
     return saving > 0 ? TIME_ZONE_ID_DAYLIGHT : TIME_ZONE_ID_STANDARD;
 }
 
-bool IsZoneFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    char magic[4] = {};
+// The first `limit` bytes of a regular file (all of a shorter one); nothing when it is not a
+// regular file or cannot be read. Anything else (a FIFO, a device) is never opened, so it
+// cannot block. Read with the C library's plain files: a stream would set up its locale
+// machinery, a noticeable part of a window's start, for a few bytes.
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit) {
     std::error_code error;
-    return fs::is_regular_file(path, error) && file.read(magic, sizeof magic) &&
-           std::string(magic, sizeof magic) == "TZif";
+    if (!fs::is_regular_file(path, error)) {
+        return std::nullopt;
+    }
+    std::FILE* file = std::fopen(path.c_str(), "rbe");
+    if (file == nullptr) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[4096];
+    while (bytes.size() < limit) {
+        const std::size_t got =
+            std::fread(buffer, 1, std::min(sizeof buffer, limit - bytes.size()), file);
+        if (got == 0) {
+            break;
+        }
+        bytes.append(buffer, got);
+    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// A zone name is far shorter than this.
+constexpr std::size_t kNameFileLimit = 4096;
+constexpr std::size_t kWholeFile = std::numeric_limits<std::size_t>::max();
+
+bool IsZoneFile(const std::string& path) {
+    const std::optional<std::string> magic = ReadRegularFile(path, 4);
+    return magic && *magic == "TZif";
 }
 
 bool SameContents(const std::string& a, const std::string& b) {
-    std::ifstream first(a, std::ios::binary);
-    std::ifstream second(b, std::ios::binary);
-    if (!first || !second) return false;
-    const std::string one{std::istreambuf_iterator<char>(first), {}};
-    const std::string other{std::istreambuf_iterator<char>(second), {}};
-    return one == other;
+    const std::optional<std::string> one = ReadRegularFile(a, kWholeFile);
+    const std::optional<std::string> other = ReadRegularFile(b, kWholeFile);
+    return one && other && *one == *other;
 }
 
 // The database name in a path that leads through a zoneinfo folder, as the machine's zone
@@ -389,9 +419,13 @@ private:
                 return *name;
             }
         }
-        std::ifstream nameFile(files_.name);
-        std::string name;
-        nameFile >> name;
+        // The name file's first word.
+        const std::string text = ReadRegularFile(files_.name, kNameFileLimit).value_or("");
+        const std::size_t from = text.find_first_not_of(" \t\r\n\f\v");
+        const std::string name =
+            from == std::string::npos
+                ? std::string()
+                : text.substr(from, text.find_first_of(" \t\r\n\f\v", from) - from);
         if (IsZoneName(name) && SameContents(folder + "/" + name, files_.zone)) return name;
         return files_.zone;
     }

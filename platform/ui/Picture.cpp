@@ -38,13 +38,17 @@ QImage ReadImage(const QString& path) {
     return reader.read();
 }
 
-QSize ImageSize(const QString& path) {
-    QImageReader reader;
-    PrepareReader(reader, path);
-    return reader.size();
-}
+Picture::Picture(QString basePath) : basePath_(std::move(basePath)) {}
 
-Picture::Picture(QSize size, QString basePath) : size_(size), basePath_(std::move(basePath)) {}
+QSize Picture::Size() const {
+    if (!size_) {
+        QImageReader reader;
+        PrepareReader(reader, basePath_);
+        const QSize size = reader.size();
+        size_ = size.isValid() ? size : QSize();
+    }
+    return *size_;
+}
 
 const QImage& Picture::Drawing(int scale) const {
     const auto index = static_cast<std::size_t>(scale - 1);
@@ -52,7 +56,7 @@ const QImage& Picture::Drawing(int scale) const {
         read_[index] = true;
         QImage drawing = ReadImage(scale == 1 ? basePath_ : ScaledPath(basePath_, scale));
         // A drawing of the wrong size would misplace everything drawn with it: leave it out.
-        if (drawing.size() == size_ * scale) {
+        if (drawing.size() == Size() * scale) {
             // One pixel format for every drawing keeps copying them onto a window a plain blit.
             drawing = drawing.convertToFormat(QImage::Format_RGB32);
             drawing.setDevicePixelRatio(scale);
@@ -78,8 +82,8 @@ const QImage& Picture::At(qreal devicePixelRatio) const {
         return drawing;
     }
     // Between two drawings: reduce the larger one to the device's pixels, once per ratio.
-    const QSize pixels(static_cast<int>(std::lround(size_.width() * ratio)),
-                       static_cast<int>(std::lround(size_.height() * ratio)));
+    const QSize pixels(static_cast<int>(std::lround(Size().width() * ratio)),
+                       static_cast<int>(std::lround(Size().height() * ratio)));
     if (reduced_.size() != pixels) {
         reduced_ = drawing.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
@@ -88,7 +92,7 @@ const QImage& Picture::At(qreal devicePixelRatio) const {
 }
 
 void Picture::Draw(QPainter& painter, QPoint target, QRect source) const {
-    const QRect part = source.intersected(QRect(QPoint(0, 0), size_));
+    const QRect part = source.intersected(QRect(QPoint(0, 0), Size()));
     if (part.isEmpty()) {
         return;
     }

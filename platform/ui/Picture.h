@@ -3,13 +3,14 @@
 // size for screens of higher pixel density. A picture is drawn at the density of the device it
 // is painted on, chosen anew at every paint: the drawing of that density when there is one,
 // otherwise the nearest larger one reduced smoothly. Each drawing is read when a paint first
-// needs it, so a picture never shown costs nothing but its size.
+// needs it, so a picture never shown costs nothing.
 #pragma once
 
 #include <QImage>
 #include <QRect>
 #include <QString>
 #include <array>
+#include <optional>
 
 class QPainter;
 
@@ -20,12 +21,13 @@ public:
     // The drawings a picture may have: 1, 2 and 3 times its size.
     static constexpr int kMaxScale = 3;
 
-    // A picture of `size` logical pixels drawn at one pixel per logical pixel in the image file
-    // basePath; larger drawings, when the program has them, are read from basePath with "@2x"
-    // and "@3x" before its extension.
-    Picture(QSize size, QString basePath);
+    // A picture drawn at one pixel per logical pixel in the image file basePath, its size in
+    // logical pixels that file's; larger drawings, when the program has them, are read from
+    // basePath with "@2x" and "@3x" before its extension.
+    explicit Picture(QString basePath);
 
-    QSize Size() const { return size_; }
+    // Read from the file's header when first asked; empty when the file cannot be read.
+    QSize Size() const;
 
     // The drawing shown at devicePixelRatio: its devicePixelRatio set, so that it covers Size()
     // logical pixels. Exact for the ratios of the drawings, smoothly reduced from the nearest
@@ -39,8 +41,8 @@ public:
 private:
     const QImage& Drawing(int scale) const;
 
-    QSize size_;
     QString basePath_;
+    mutable std::optional<QSize> size_;
     mutable std::array<QImage, kMaxScale> drawings_;  // index scale - 1
     mutable std::array<bool, kMaxScale> read_{};
     mutable QImage reduced_;  // the last drawing made for a ratio between drawings
@@ -50,7 +52,5 @@ private:
 // and by nothing else: a reader left to guess would first load every image plugin installed
 // (and the libraries behind them) to ask each whether it knows the file.
 QImage ReadImage(const QString& path);
-// The size an image file declares; invalid when it cannot be read.
-QSize ImageSize(const QString& path);
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
@@ -41,12 +42,12 @@ QString ResourcePath(ResourceKind kind, UINT id) {
 }  // namespace platform
 
 HBITMAP LoadBitmap(UINT id) {
+    // Only looked up here: the picture is read when it is first drawn or measured.
     const QString path = platform::ResourcePath(platform::ResourceKind::Bitmap, id);
-    const QSize size = platform::ImageSize(path);
-    if (!size.isValid()) {
+    if (!QFileInfo::exists(path)) {
         return nullptr;
     }
-    return new platform::Picture(size, path);
+    return new platform::Picture(path);
 }
 
 HICON LoadIcon(UINT id) {
@@ -56,7 +57,9 @@ HICON LoadIcon(UINT id) {
     }
     const QDir folder(platform::ResourcePath(platform::ResourceKind::Icon, id));
     auto icon = std::make_unique<QIcon>();
-    for (const QString& name : folder.entryList({QStringLiteral("*.png")}, QDir::Files)) {
+    // Every image of the folder (its names are only listed: a name filter would start a
+    // regular-expression engine for one suffix).
+    for (const QString& name : folder.entryList(QDir::Files)) {
         if (const QImage image = platform::ReadImage(folder.filePath(name)); !image.isNull()) {
             icon->addPixmap(QPixmap::fromImage(image));
         }

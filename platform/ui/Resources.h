@@ -17,8 +17,8 @@ QString ResourcePath(ResourceKind kind, UINT id);
 
 }  // namespace platform
 
-// A new picture loaded from bitmap resource id, owned by the caller (a CBitmap attaches it);
-// null when the program has no such picture. Its larger drawings are read when first drawn.
+// A new picture of bitmap resource id, owned by the caller (a CBitmap attaches it); null when
+// the program has no such picture. Its drawings are read when first drawn.
 HBITMAP LoadBitmap(UINT id);
 
 // The icon resource id with every size it has, loaded once and shared until the application
