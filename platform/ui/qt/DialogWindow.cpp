@@ -52,15 +52,19 @@ DialogWindow::DialogWindow(const DialogTemplate& dialogTemplate, HWND owner)
               FlagsOf(dialogTemplate)) {
     InstallAccessibility();
     setWindowTitle(dialogTemplate.caption);
-    // A face the system lacks falls back to the desktop's. The controls were laid out in the
-    // cell of the template's font at its size on a 96 dots-per-inch screen: the font takes that
-    // size in pixels, and less where its family is taller or wider than the cell.
-    QFont font = this->font();
-    if (!dialogTemplate.fontFace.isEmpty()) {
-        font.setFamilies({dialogTemplate.fontFace, font.family()});
+    // The template's font is its controls' (a window paints with its drawing surface's own), so
+    // a dialog without controls skips choosing it, which takes a font search at start-up. A face
+    // the system lacks falls back to the desktop's. The controls were laid out in the cell of
+    // the template's font at its size on a 96 dots-per-inch screen: the font takes that size in
+    // pixels, and less where its family is taller or wider than the cell.
+    if (!dialogTemplate.controls.empty()) {
+        QFont font = this->font();
+        if (!dialogTemplate.fontFace.isEmpty()) {
+            font.setFamilies({dialogTemplate.fontFace, font.family()});
+        }
+        font.setPixelSize((dialogTemplate.pointSize * 96 + 36) / 72);
+        setFont(FitToCell(font, kDialogFontCell));
     }
-    font.setPixelSize((dialogTemplate.pointSize * 96 + 36) / 72);
-    setFont(FitToCell(font, kDialogFontCell));
     const QSize size(DialogUnitsToPixelsX(dialogTemplate.size.width()),
                      DialogUnitsToPixelsY(dialogTemplate.size.height()));
     if ((dialogTemplate.style & WS_THICKFRAME) != 0) {
