@@ -1,5 +1,6 @@
 #include "phase/app/SysCommandPort.h"
 
+#include <QAbstractEventDispatcher>
 #include <QDBusConnection>
 #include <QEvent>
 #include <QWidget>
@@ -41,8 +42,16 @@ void SysCommandPort::Open(int32_t nSlot) {
 bool SysCommandPort::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Paint) {
         watched->removeEventFilter(this);
-        // After the paint has been shown: the paint is still under way here.
-        QMetaObject::invokeMethod(this, &SysCommandPort::Offer, Qt::QueuedConnection);
+        // Once the event loop is about to wait: by then the window system has been handed the
+        // painted pixels (they leave when the loop waits), which the bus's round trips would
+        // otherwise hold back.
+        if (QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance();
+            loop != nullptr) {
+            connect(loop, &QAbstractEventDispatcher::aboutToBlock, this, &SysCommandPort::Offer,
+                    Qt::SingleShotConnection);
+        } else {
+            QMetaObject::invokeMethod(this, &SysCommandPort::Offer, Qt::QueuedConnection);
+        }
     }
     return false;
 }

@@ -166,14 +166,20 @@ tw_expected_kinds() {
 # y 117.., 133.., 149.. in the columns from x = 25, 155, 285, 415, drawn in yellow
 # (204, 204, 0) on black, smoothed at the glyph edges with darker shades of it (each line
 # needs some pixels at or near the full colour, which thin strokes of a small font may never
-# quite reach, and a few dozen bright ones); black everywhere else.
+# quite reach, and a few dozen bright ones); black everywhere else. With TW_RATIO (the device
+# pixels per logical pixel the window was started with, QT_SCALE_FACTOR) the picture's pixels
+# are taken back to logical ones, and from 2 on its pictures must not be enlarged 1x drawings.
 tw_check_strip() {
-    awk -v hemisphere="$2" -v kinds="$3" '
-        BEGIN { n = split(kinds, kind, " "); if (n != 4) { print "want 4 kinds, got: " kinds; bad = 1 } }
+    awk -v hemisphere="$2" -v kinds="$3" -v ratio="${TW_RATIO:-1}" '
+        BEGIN {
+            n = split(kinds, kind, " "); if (n != 4) { print "want 4 kinds, got: " kinds; bad = 1 }
+            area = ratio * ratio  # device pixels per logical pixel
+        }
         {
-            x = $1; y = $2; r = $3; g = $4; b = $5
+            x = int($1 / ratio); y = int($2 / ratio); r = $3; g = $4; b = $5
             c = int(x / 130); px = x - 130 * c
             if (c < 4 && px < 120 && y < 120) {
+                pixel[$1, $2] = r * 65536 + g * 256 + b
                 lum = (r + g + b) / 3
                 if (y < 117) { if (px < 60) left[c] += lum; else right[c] += lum }
                 if (r + g + b > 30) {
@@ -186,7 +192,8 @@ tw_check_strip() {
                 next
             }
             t = int((x - 25) / 130); if (t > 3) t = 3
-            if (x >= 25 && y >= 117 && y <= 165) {
+            # Between device pixels a glyph edge may reach one device pixel left of its column.
+            if ($1 + 1 >= 25 * ratio && y >= 117 && y <= 165) {
                 if (r == 0 && g == 0 && b == 0) next
                 if (r != g || b != 0 || r > 204) { offcolour[t]++; next }
                 if (!(t in textx) || x < textx[t]) textx[t] = x
@@ -198,14 +205,27 @@ tw_check_strip() {
             if (r || g || b) { stray++; if (stray == 1) firststray = x "," y " (" r "," g "," b ")" }
         }
         END {
+            # Above one device pixel per logical pixel, a picture drawn for the density has
+            # detail in every device pixel; one enlarged from its 120-pixel drawing repeats each
+            # pixel over a whole block.
+            if (ratio >= 2) {
+                for (key in pixel) {
+                    split(key, at, SUBSEP)
+                    if (at[1] % 2 || at[2] % 2 || !(((at[1] + 1) SUBSEP (at[2] + 1)) in pixel)) continue
+                    blocks++
+                    v = pixel[key]
+                    if (pixel[at[1] + 1, at[2]] == v && pixel[at[1], at[2] + 1] == v && pixel[at[1] + 1, at[2] + 1] == v) uniform++
+                }
+                if (uniform > 0.9 * blocks) { printf "pictures are enlarged: %d of %d blocks of 2 x 2 device pixels are one colour\n", uniform, blocks; bad = 1 }
+            }
             if (stray) { printf "%d pixels not black outside pictures and texts, first at %s\n", stray, firststray; bad = 1 }
             for (c = 0; c < 4; c++) {
                 want = kind[c + 1]
-                if (disc[c] < 5000 || minx[c] > 8 || maxx[c] < 111 || miny[c] > 8 || maxy[c] < 111) {
+                if (disc[c] < 5000 * area || minx[c] > 8 || maxx[c] < 111 || miny[c] > 8 || maxy[c] < 111) {
                     printf "cell %d: no whole disc in the picture (%d pixels, x %d..%d, y %d..%d)\n", c, disc[c], minx[c], maxx[c], miny[c], maxy[c]; bad = 1
                 }
                 # Mean brightness of the left and right halves of the picture: dark, lit or mixed.
-                l = left[c] / (60 * 117); rr = right[c] / (60 * 117)
+                l = left[c] / (60 * 117 * area); rr = right[c] / (60 * 117 * area)
                 lit_left = l > 60; lit_right = rr > 60; dark_left = l < 40; dark_right = rr < 40
                 if (want == 0) ok = dark_left && dark_right
                 else if (want == 2) ok = lit_left && lit_right
@@ -218,7 +238,7 @@ tw_check_strip() {
                 col = 25 + 130 * c
                 if (!(c in textx) || textx[c] > col + 3) { printf "cell %d: text does not start at x = %d (first at %s)\n", c, col, textx[c]; bad = 1 }
                 for (line = 0; line < 3; line++) {
-                    if (!full[c, line] || strong[c, line] < 30) {
+                    if (!full[c, line] || strong[c, line] < 30 * area) {
                         printf "cell %d: text line %d (y %d..) has %d pixels near (204, 204, 0) and %d bright ones\n", c, line, 117 + 16 * line, full[c, line], strong[c, line]; bad = 1
                     }
                 }

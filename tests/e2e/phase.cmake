@@ -4,6 +4,9 @@
 set(phase_programs $<TARGET_FILE:TidewellPhase> $<TARGET_FILE:tidewell-phases>)
 tw_add_e2e(phase.strip phase_strip.sh ${phase_programs})
 tw_add_e2e(phase.strip_south phase_strip.sh ${phase_programs} south)
+# The same strip on screens of 1.25 and 2 device pixels per logical pixel.
+tw_add_e2e(phase.strip_ratio_1.25 phase_strip.sh ${phase_programs} ENV TW_RATIO=1.25)
+tw_add_e2e(phase.strip_ratio_2 phase_strip.sh ${phase_programs} south ENV TW_RATIO=2)
 tw_add_e2e(phase.slots phase_slots.sh $<TARGET_FILE:TidewellPhase>)
 tw_add_e2e(phase.position phase_position.sh $<TARGET_FILE:TidewellPhase>)
 tw_add_e2e(phase.about phase_about.sh $<TARGET_FILE:TidewellPhase>)
