@@ -38,7 +38,8 @@ TEST(ArtworkCommand, WritesEachKindReadableWithNothingLeftBeside) {
         int pixelsPerMeter;  // 0: not checked
     } cases[] = {
         {{"moon", "3", "south", "OUT"}, "BMP", {120, 120}, 2835},
-        {{"icon", "OUT"}, "ICO", {32, 32}, 0},
+        {{"icon", "32", "OUT"}, "PNG", {32, 32}, 0},
+        {{"icon", "16", "OUT"}, "PNG", {16, 16}, 0},
         {{"icon-png", "crescent", "64", "OUT"}, "PNG", {64, 64}, 0},
         {{"icon-png", "credits", "22", "OUT"}, "PNG", {22, 22}, 0},
         {{"icon-svg", "credits", "OUT"}, "SVG", {256, 256}, 0},
@@ -72,6 +73,8 @@ TEST(ArtworkCommand, RefusesAWrongCommandLineWith2AndUsage) {
         {{"moon", "1x", "north", "OUT"}, "phase kind"},
         {{"moon", "1", "east", "OUT"}, "hemisphere"},
         {{"moon", "1", "north"}, "moon takes"},
+        {{"icon", "OUT"}, "icon takes"},
+        {{"icon", "24", "OUT"}, "icon size must be 16 or 32, not '24'"},
         {{"icon-png", "64", "OUT"}, "icon-png takes"},
         {{"icon-png", "sun", "64", "OUT"}, "icon must be crescent or credits, not 'sun'"},
         {{"icon-png", "crescent", "15", "OUT"}, "icon size"},
@@ -104,7 +107,7 @@ TEST(ArtworkCommand, ReportsAnUnwritableOutputAndLeavesNoPartialFile) {
 
     // A folder where the file should go: the partial file is written, the rename fails.
     ASSERT_TRUE(QDir(dir.path()).mkdir("taken"));
-    outcome = RunCommand({"icon", dir.filePath("taken").toStdString()}, dir);
+    outcome = RunCommand({"icon", "16", dir.filePath("taken").toStdString()}, dir);
     EXPECT_EQ(outcome.status, 1);
     EXPECT_NE(outcome.errors.find("cannot rename"), std::string::npos) << outcome.errors;
     EXPECT_FALSE(QFile::exists(dir.filePath("taken.part")));
