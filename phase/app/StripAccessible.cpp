@@ -162,7 +162,9 @@ void StripView::Show(const strip::Strip& shown, bool south) {
     }
     const int before = count_;
     const std::array<std::string, strip::kCells> oldNames = names_;
-    const bool announce = QAccessible::isActive();
+    // Nobody has been told of the cells of a window not yet shown, and asking whether anyone
+    // listens would start the bridge to the assistive technologies before the window is up.
+    const bool announce = window()->isVisible() && QAccessible::isActive();
     auto cell = [this](int i) { return QAccessible::accessibleInterface(CellId(i)); };
     // Cells that go are announced while they still stand; cells that come once they stand.
     for (int i = shown.count; announce && i < before; ++i) {

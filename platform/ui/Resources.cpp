@@ -1,11 +1,11 @@
 #include "platform/ui/Resources.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QResource>
+#include <QStringList>
 #include <map>
 #include <memory>
 
@@ -21,6 +21,29 @@ std::map<UINT, std::unique_ptr<QIcon>>& IconCache() {
 // Icons hold pixmaps, which must go before the GUI application does.
 void ClearIconCache() {
     IconCache().clear();
+}
+
+// The names in a folder of the program's resources. Asking a resource whether it exists reads
+// the length stored before its bytes, which brings the bytes' page (and the kernel's pages
+// around it) into memory: a folder's listing holds only names.
+class ResourceFolder : public QResource {
+public:
+    using QResource::children;
+    using QResource::QResource;
+};
+
+const QStringList& ResourceNames(const QString& folder) {
+    static std::map<QString, QStringList> listings;
+    auto [found, added] = listings.try_emplace(folder);
+    if (added) {
+        found->second = ResourceFolder(folder).children();
+    }
+    return found->second;
+}
+
+bool InResources(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return ResourceNames(path.left(slash)).contains(path.mid(slash + 1));
 }
 
 }  // namespace
@@ -44,7 +67,7 @@ QString ResourcePath(ResourceKind kind, UINT id) {
 HBITMAP LoadBitmap(UINT id) {
     // Only looked up here: the picture is read when it is first drawn or measured.
     const QString path = platform::ResourcePath(platform::ResourceKind::Bitmap, id);
-    if (!QFileInfo::exists(path)) {
+    if (!InResources(path)) {
         return nullptr;
     }
     return new platform::Picture(path);
@@ -55,12 +78,12 @@ HICON LoadIcon(UINT id) {
     if (auto found = cache.find(id); found != cache.end()) {
         return found->second.get();
     }
-    const QDir folder(platform::ResourcePath(platform::ResourceKind::Icon, id));
+    const QString folder = platform::ResourcePath(platform::ResourceKind::Icon, id);
     auto icon = std::make_unique<QIcon>();
-    // Every image of the folder (its names are only listed: a name filter would start a
-    // regular-expression engine for one suffix).
-    for (const QString& name : folder.entryList(QDir::Files)) {
-        if (const QImage image = platform::ReadImage(folder.filePath(name)); !image.isNull()) {
+    // Every image of the folder.
+    for (const QString& name : ResourceNames(folder)) {
+        if (const QImage image = platform::ReadImage(folder + QLatin1Char('/') + name);
+            !image.isNull()) {
             icon->addPixmap(QPixmap::fromImage(image));
         }
     }

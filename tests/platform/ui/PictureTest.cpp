@@ -121,4 +121,18 @@ TEST(Picture, APartOfThePictureIsTakenInLogicalPixelsAtEveryDensity) {
     }
 }
 
+TEST(Picture, OnlyAPictureTheProgramHasIsLoaded) {
+    // Beside 950 lie only its larger drawings, which are no pictures of their own.
+    const struct {
+        UINT id;
+        bool has;
+    } cases[] = {{kMoon, true}, {kMoon + 1, false}, {0, false}, {950 * 10, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        CBitmap bitmap;
+        EXPECT_EQ(bitmap.Attach(LoadBitmap(c.id)), c.has);
+    }
+    EXPECT_EQ(LoadIcon(kMoon), nullptr);
+}
+
 }  // namespace
