@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWindow>
 
+#include "platform/ui/FirstPaint.h"
+
 namespace phase {
 
 namespace {
@@ -126,7 +128,15 @@ StripView::StripView(QWidget* window) : QWidget(window) {
         cellIds_[static_cast<std::size_t>(i)] =
             QAccessible::registerAccessibleInterface(new CellAccessible(this, i));
     }
-    show();
+    // Showing the view is the window's first news for assistive technology, which starts the
+    // bridge to it (a session-bus connection): not before the window is up and painted. Until
+    // then it stays hidden, rather than showing with its window.
+    hide();
+    platform::AfterFirstPaint(window, this, [this] {
+        // Nothing of it is drawn: showing it must not repaint the window.
+        setUpdatesEnabled(false);
+        show();
+    });
 }
 
 StripView::~StripView() {
@@ -162,9 +172,9 @@ void StripView::Show(const strip::Strip& shown, bool south) {
     }
     const int before = count_;
     const std::array<std::string, strip::kCells> oldNames = names_;
-    // Nobody has been told of the cells of a window not yet shown, and asking whether anyone
-    // listens would start the bridge to the assistive technologies before the window is up.
-    const bool announce = window()->isVisible() && QAccessible::isActive();
+    // Nobody has been told of the cells of a view not yet shown, and asking whether anyone
+    // listens would start the bridge to assistive technology before its time.
+    const bool announce = isVisible() && QAccessible::isActive();
     auto cell = [this](int i) { return QAccessible::accessibleInterface(CellId(i)); };
     // Cells that go are announced while they still stand; cells that come once they stand.
     for (int i = shown.count; announce && i < before; ++i) {

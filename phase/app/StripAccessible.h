@@ -2,7 +2,7 @@
 // area that exposes the cells the window paints as a list of four items, each named by its
 // three lines ("Full Moon, Dec 24, 2:29") and described by the hemisphere of its picture, in
 // strip order. The window hands it every strip it paints; when the cells change, the change is
-// announced. A black strip exposes no cells.
+// announced. A black strip exposes no cells. The view shows itself once the window has painted.
 #pragma once
 
 #include <QWidget>

@@ -1,25 +1,19 @@
 #include "phase/app/SysCommandPort.h"
 
-#include <QAbstractEventDispatcher>
 #include <QDBusConnection>
-#include <QEvent>
-#include <QWidget>
 #include <utility>
 
 #include "phase/app/PhaseDlg.h"
+#include "platform/ui/FirstPaint.h"
 #include "platform/ui/Wnd.h"
 
 namespace {
 
 const QString kObjectPath = QStringLiteral("/TidewellPhase");
-constexpr int kFallbackMilliseconds = 1000;
 
 }  // namespace
 
-SysCommandPort::SysCommandPort(CWnd* pWnd) : m_pWnd(pWnd) {
-    m_fallback.setSingleShot(true);
-    m_fallback.callOnTimeout(this, &SysCommandPort::Offer);
-}
+SysCommandPort::SysCommandPort(CWnd* pWnd) : m_pWnd(pWnd) {}
 
 SysCommandPort::~SysCommandPort() {
     if (m_service.isEmpty()) {
@@ -33,38 +27,15 @@ SysCommandPort::~SysCommandPort() {
 void SysCommandPort::Open(int32_t nSlot) {
     m_wanted =
         QStringLiteral("org.velmora.TidewellPhase.TWP%1").arg(nSlot, 3, 10, QLatin1Char('0'));
-    if (QWidget* window = m_pWnd->GetSafeHwnd(); window != nullptr) {
-        window->installEventFilter(this);
-    }
-    m_fallback.start(kFallbackMilliseconds);
-}
-
-bool SysCommandPort::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Paint) {
-        watched->removeEventFilter(this);
-        // Once the event loop is about to wait: by then the window system has been handed the
-        // painted pixels (they leave when the loop waits), which the bus's round trips would
-        // otherwise hold back.
-        if (QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance();
-            loop != nullptr) {
-            connect(loop, &QAbstractEventDispatcher::aboutToBlock, this, &SysCommandPort::Offer,
-                    Qt::SingleShotConnection);
-        } else {
-            QMetaObject::invokeMethod(this, &SysCommandPort::Offer, Qt::QueuedConnection);
-        }
-    }
-    return false;
+    // The bus's round trips would hold back the window's first pixels.
+    platform::AfterFirstPaint(m_pWnd->GetSafeHwnd(), this, [this] { Offer(); });
 }
 
 void SysCommandPort::Offer() {
-    m_fallback.stop();
     if (m_wanted.isEmpty()) {
         return;
     }
     const QString service = std::exchange(m_wanted, QString());
-    if (QWidget* window = m_pWnd->GetSafeHwnd(); window != nullptr) {
-        window->removeEventFilter(this);
-    }
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.registerService(service)) {
         return;

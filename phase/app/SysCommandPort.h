@@ -9,7 +9,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <cstdint>
 
 class CWnd;
@@ -30,14 +29,10 @@ public:
 public slots:
     Q_SCRIPTABLE void SysCommand(uint id);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void Offer();
 
     QString m_wanted;  // the name to offer once the window has painted
     CWnd* m_pWnd;
     QString m_service;
-    QTimer m_fallback;
 };

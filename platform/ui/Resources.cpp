@@ -2,12 +2,15 @@
 
 #include <QCoreApplication>
 #include <QIcon>
+#include <QIconEngine>
 #include <QImage>
 #include <QPixmap>
 #include <QResource>
 #include <QStringList>
 #include <map>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "platform/ui/Picture.h"
 
@@ -46,6 +49,51 @@ bool InResources(const QString& path) {
     return ResourceNames(path.left(slash)).contains(path.mid(slash + 1));
 }
 
+// An icon of the program's resources whose images are read when the icon is first drawn,
+// measured or handed to the window system, not when it is loaded: decoding them is no part of
+// putting a window up.
+class ResourceIconEngine : public QIconEngine {
+public:
+    explicit ResourceIconEngine(QString folder) : folder_(std::move(folder)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        Images().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Images().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Images().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return Images().pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return Images().availableSizes(mode, state);
+    }
+    bool isNull() override { return Images().isNull(); }
+    QIconEngine* clone() const override { return new ResourceIconEngine(*this); }
+
+private:
+    const QIcon& Images() {
+        if (!images_) {
+            images_.emplace();
+            for (const QString& name : ResourceNames(folder_)) {
+                const QImage image = platform::ReadImage(folder_ + QLatin1Char('/') + name);
+                if (!image.isNull()) {
+                    images_->addPixmap(QPixmap::fromImage(image));
+                }
+            }
+        }
+        return *images_;
+    }
+
+    QString folder_;
+    std::optional<QIcon> images_;
+};
+
 }  // namespace
 
 namespace platform {
@@ -79,17 +127,10 @@ HICON LoadIcon(UINT id) {
         return found->second.get();
     }
     const QString folder = platform::ResourcePath(platform::ResourceKind::Icon, id);
-    auto icon = std::make_unique<QIcon>();
-    // Every image of the folder.
-    for (const QString& name : ResourceNames(folder)) {
-        if (const QImage image = platform::ReadImage(folder + QLatin1Char('/') + name);
-            !image.isNull()) {
-            icon->addPixmap(QPixmap::fromImage(image));
-        }
-    }
-    if (icon->availableSizes().isEmpty()) {
+    if (ResourceNames(folder).isEmpty()) {
         return nullptr;
     }
+    auto icon = std::make_unique<QIcon>(new ResourceIconEngine(folder));
     if (cache.empty()) {
         qAddPostRoutine(ClearIconCache);
     }

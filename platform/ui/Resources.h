@@ -22,5 +22,6 @@ QString ResourcePath(ResourceKind kind, UINT id);
 HBITMAP LoadBitmap(UINT id);
 
 // The icon resource id with every size it has, loaded once and shared until the application
-// ends, so its users never free it; null when the program has no such icon.
+// ends, so its users never free it; null when the program has no such icon. Its images are read
+// when it is first drawn, measured or given to the window system.
 HICON LoadIcon(UINT id);

@@ -11,6 +11,7 @@
 #include <QShowEvent>
 #include <utility>
 
+#include "platform/ui/FirstPaint.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Wnd.h"
 #include "platform/ui/qt/Accessibility.h"
@@ -117,7 +118,18 @@ LRESULT DialogWindow::ControlProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETICON:
             // One Qt icon holds both sizes, so the big and the small icon are the same call.
             if (auto icon = reinterpret_cast<HICON>(lParam); icon != nullptr) {
-                setWindowIcon(*icon);
+                if (painted_) {
+                    pendingIcon_ = nullptr;
+                    setWindowIcon(*icon);
+                } else if (std::exchange(pendingIcon_, icon) == nullptr) {
+                    // Reading the icon's images and handing them over would hold back the
+                    // window's first pixels.
+                    AfterFirstPaint(this, this, [this] {
+                        if (const QIcon* pending = std::exchange(pendingIcon_, nullptr)) {
+                            setWindowIcon(*pending);
+                        }
+                    });
+                }
             }
             return 0;
         case WM_SYSCOMMAND:
@@ -142,6 +154,7 @@ LRESULT DialogWindow::ControlProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void DialogWindow::paintEvent(QPaintEvent* event) {
     Deliver(WM_PAINT, 0, 0, [this, event] { QWidget::paintEvent(event); });
+    painted_ = true;
 }
 
 void DialogWindow::showEvent(QShowEvent* event) {

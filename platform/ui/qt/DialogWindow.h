@@ -25,7 +25,8 @@ public:
     void Center();
 
     // Default handling: Qt's own handling of the event that the message came from (once),
-    // the window's icon (WM_SETICON), and the system commands that close, minimise and
+    // the window's icon (WM_SETICON; one given before the window's first paint goes to the
+    // window system once that paint is out), and the system commands that close, minimise and
     // restore it.
     LRESULT ControlProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -54,6 +55,9 @@ private:
     std::vector<HWND> controls_;           // in template (tab) order
     QPoint reportedAt_;                    // where the frame stood when shown or last moved
     std::vector<EventInProgress> events_;  // innermost last
+    // An icon given before the first paint, until it goes to the window system.
+    const QIcon* pendingIcon_ = nullptr;
+    bool painted_ = false;
 };
 
 }  // namespace platform::qt

@@ -213,7 +213,8 @@ TEST_F(PhaseWindow, FixedSizeWindowWithItsTitleAndIcon) {
         EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
         EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
         EXPECT_EQ(window->windowType(), Qt::Window);  // its own task-bar entry
-        EXPECT_FALSE(window->windowIcon().isNull());
+        // The icon goes to the window once its first paint is out.
+        EXPECT_TRUE(WaitFor([&] { return !window->windowIcon().isNull(); }));
     });
 }
 

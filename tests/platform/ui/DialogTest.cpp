@@ -4,7 +4,9 @@
 // dialog 102 itself.
 #include <gtest/gtest.h>
 
+#include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
@@ -51,6 +53,44 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, 1003, probe); }
 };
+
+// Gives its window an icon while the dialog is set up, as programs do, and notes whether the
+// window carried it at once.
+class IconDialog : public CDialog {
+public:
+    explicit IconDialog(const QIcon& icon) : CDialog(kControlsDialog), icon_(icon) {}
+    bool iconAtOnce = true;
+
+protected:
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(&icon_));
+        iconAtOnce = !GetSafeHwnd()->windowIcon().isNull();
+        return TRUE;
+    }
+
+private:
+    const QIcon& icon_;
+};
+
+TEST(CDialog, AnIconGivenBeforeTheFirstPaintFollowsIt) {
+    QPixmap red(16, 16);
+    red.fill(Qt::red);
+    const QIcon first(red);
+    QPixmap blue(32, 32);
+    blue.fill(Qt::blue);
+    const QIcon second(blue);
+    IconDialog dialog(first);
+    RunModal(dialog, [&] {
+        HWND window = dialog.GetSafeHwnd();
+        ASSERT_TRUE(WaitFor([&] { return !window->windowIcon().isNull(); }));
+        EXPECT_EQ(window->windowIcon().availableSizes(), first.availableSizes());
+        // Once the window has painted, an icon goes to it at once.
+        dialog.SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(&second));
+        EXPECT_EQ(window->windowIcon().availableSizes(), second.availableSizes());
+    });
+    EXPECT_FALSE(dialog.iconAtOnce);
+}
 
 TEST(CDialog, DoModalWithoutItsTemplateGivesMinusOne) {
     CDialog missing(12345);
