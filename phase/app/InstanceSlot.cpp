@@ -1,6 +1,6 @@
 #include "phase/app/InstanceSlot.h"
 
-#include <cwchar>
+#include <string>
 
 #include "platform/kernel/KernelObjects.h"
 
@@ -21,9 +21,8 @@ int32_t ClaimInstanceSlot() {
     }
     int32_t nSlot = 0;
     for (int32_t n = 0; n < kInstanceSlots; ++n) {
-        wchar_t name[32];
-        std::swprintf(name, sizeof name / sizeof name[0], L"TidewellPhaseSem%03d", n);
-        HANDLE hSemaphore = CreateSemaphoreW(0, 1, name);
+        const std::wstring name = L"TidewellPhaseSem" + SlotNumber(n);
+        HANDLE hSemaphore = CreateSemaphoreW(0, 1, name.c_str());
         if (GetLastError() != static_cast<DWORD>(ERROR_ALREADY_EXISTS)) {
             nSlot = n;
             break;
@@ -34,4 +33,11 @@ int32_t ClaimInstanceSlot() {
         ReleaseMutex(hMutex);  // refused, and harmless, when the wait ran out
     }
     return nSlot;
+}
+
+std::wstring SlotNumber(int32_t slot) {
+    const std::string digits = std::to_string(slot);
+    std::wstring number(digits.size() < 3 ? 3 - digits.size() : 0, L'0');
+    number.append(digits.begin(), digits.end());
+    return number;
 }

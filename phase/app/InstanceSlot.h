@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 inline constexpr int32_t kInstanceSlots = 20;
 
@@ -10,3 +11,7 @@ inline constexpr int32_t kInstanceSlots = 20;
 // few seconds at most; a slot is taken while a semaphore "TidewellPhaseSem%03d" of its number
 // exists. Slot 0 when all twenty are taken (that copy shares it with the copy that holds it).
 int32_t ClaimInstanceSlot();
+
+// A slot's number as the names of its semaphore and of its registry key carry it: three
+// digits, "000" to "019".
+std::wstring SlotNumber(int32_t slot);

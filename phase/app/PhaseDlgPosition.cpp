@@ -1,9 +1,10 @@
 // The phase window's stored position: restored at set-up from the slot's registry key and
 // written there at every move after set-up.
 #include <cstdint>
-#include <cwchar>
+#include <string>
 #include <utility>
 
+#include "phase/app/InstanceSlot.h"
 #include "phase/app/PhaseDlg.h"
 #include "platform/registry/Registry.h"
 #include "platform/ui/SystemMetrics.h"
@@ -11,7 +12,6 @@
 namespace {
 
 constexpr REGSAM kWriteAccess = KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY;  // 0x2001F
-constexpr std::size_t kKeyPathChars = 300;
 
 // Coordinates of any screen lie well within this, as do the edges of a window on one.
 constexpr int64_t kScreenReach = int64_t(1) << 30;
@@ -23,9 +23,9 @@ bool IsWithinScreenReach(int32_t start, int32_t extent) {
            end < kScreenReach;
 }
 
-// "<base>\TWP<slot>", the slot in three digits.
-void FormSlotKeyPath(wchar_t (&path)[kKeyPathChars], const wchar_t* baseKey, int32_t slot) {
-    std::swprintf(path, kKeyPathChars, L"%ls\\TWP%03d", baseKey, slot);
+// "<base>\TWP<slot>".
+std::wstring SlotKeyPath(const wchar_t* baseKey, int32_t slot) {
+    return baseKey + (L"\\TWP" + SlotNumber(slot));
 }
 
 }  // namespace
@@ -71,12 +71,11 @@ void CPhaseDlg::OnMove(int x, int y) {
 }
 
 HRESULT CPhaseDlg::ReadRegistryDword(const wchar_t* lpszValueName, DWORD* pdwValue) {
-    wchar_t path[kKeyPathChars];
-    FormSlotKeyPath(path, m_szRegKey, m_nSlot);
+    const std::wstring path = SlotKeyPath(m_szRegKey, m_nSlot);
     *pdwValue = 0;
 
     HKEY hKey = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, KEY_READ, &hKey) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS) {
         return E_FAIL;
     }
     DWORD dwData = 0;
@@ -94,19 +93,18 @@ HRESULT CPhaseDlg::ReadRegistryDword(const wchar_t* lpszValueName, DWORD* pdwVal
 }
 
 HRESULT CPhaseDlg::WriteRegistryDword(const wchar_t* lpszValueName, DWORD dwValue) {
-    wchar_t path[kKeyPathChars];
-    FormSlotKeyPath(path, m_szRegKey, m_nSlot);
+    const std::wstring path = SlotKeyPath(m_szRegKey, m_nSlot);
 
     HKEY hCreated = nullptr;
     DWORD dwDisposition = 0;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                         KEY_ALL_ACCESS, nullptr, &hCreated, &dwDisposition) != ERROR_SUCCESS) {
         hCreated = nullptr;
     }
 
     HRESULT hr = E_FAIL;
     HKEY hKey = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, kWriteAccess, &hKey) == ERROR_SUCCESS) {
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, kWriteAccess, &hKey) == ERROR_SUCCESS) {
         const bool closed =
             hCreated == nullptr || RegCloseKey(std::exchange(hCreated, nullptr)) == ERROR_SUCCESS;
         if (closed && RegSetValueExW(hKey, lpszValueName, 0, REG_DWORD,

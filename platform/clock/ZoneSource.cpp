@@ -1,13 +1,14 @@
 #include "platform/clock/ZoneSource.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
 #include <limits>
 #include <mutex>
 #include <optional>
@@ -18,8 +19,6 @@
 
 namespace platform {
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr const char* kDefaultZoneFolder = "/usr/share/zoneinfo";
 constexpr std::int64_t kDay = 86400;
@@ -246,16 +245,23 @@ DWORD RecordOfYear(const YearView& view, std::int64_t t, TIME_ZONE_INFORMATION* 
 }
 
 // The first `limit` bytes of a regular file (all of a shorter one); nothing when it is not a
-// regular file or cannot be read. Anything else (a FIFO, a device) is never opened, so it
-// cannot block. Read with the C library's plain files: a stream would set up its locale
-// machinery, a noticeable part of a window's start, for a few bytes.
+// regular file or cannot be read. The file is opened without waiting and told from what it is
+// opened as, so anything else (a FIFO, a device, even one put in its place meanwhile) is
+// never read and cannot block. Read with the C library's plain files: a stream would set up
+// its locale machinery, a noticeable part of a window's start, for a few bytes.
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit) {
-    std::error_code error;
-    if (!fs::is_regular_file(path, error)) {
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
         return std::nullopt;
     }
-    std::FILE* file = std::fopen(path.c_str(), "rbe");
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(fd);
+        return std::nullopt;
+    }
+    std::FILE* file = fdopen(fd, "rb");
     if (file == nullptr) {
+        close(fd);
         return std::nullopt;
     }
     std::string bytes;
@@ -299,6 +305,27 @@ std::optional<std::string> NameInZoneinfo(const std::string& path, const std::st
     const std::size_t at = path.rfind(kMarker);
     if (at == std::string::npos || (at > 0 && path[at - 1] != '/')) return std::nullopt;
     return path.substr(at + kMarker.size());
+}
+
+// The folder a file lies in, as the path names it.
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// What a symbolic link points to; nothing when the path is no link.
+std::optional<std::string> LinkTarget(const std::string& path) {
+    std::string target(256, '\0');
+    for (;;) {
+        const ssize_t got = readlink(path.c_str(), target.data(), target.size());
+        if (got < 0) return std::nullopt;
+        if (static_cast<std::size_t>(got) < target.size()) {
+            target.resize(static_cast<std::size_t>(got));
+            return target;
+        }
+        target.resize(target.size() * 2);  // perhaps cut short: read again with more room
+    }
 }
 
 // What /etc/localtime or /etc/timezone is: a new zone arrives as a new file or link target
@@ -370,7 +397,7 @@ private:
         machine_ = tz == nullptr;
         if (machine_) {
             // The watch starts before the look, not after, so no change falls between them.
-            if (!watch_) watch_.emplace(fs::path(files_.zone).parent_path().c_str());
+            if (!watch_) watch_.emplace(FolderOf(files_.zone).c_str());
             zoneFile_ = Identify(files_.zone);
             nameFile_ = Identify(files_.name);
         }
@@ -412,10 +439,8 @@ private:
     // zone, which the C library does not read); else the zone file's path.
     std::string MachineName() const {
         const std::string folder = ZoneFolder();
-        std::error_code error;
-        if (fs::is_symlink(files_.zone, error)) {
-            const std::string target = fs::read_symlink(files_.zone, error).string();
-            if (const std::optional<std::string> name = NameInZoneinfo(target, folder)) {
+        if (const std::optional<std::string> target = LinkTarget(files_.zone)) {
+            if (const std::optional<std::string> name = NameInZoneinfo(*target, folder)) {
                 return *name;
             }
         }
@@ -472,8 +497,10 @@ std::string ZoneFolder() {
 
 bool IsZoneName(const std::string& name) {
     if (name.empty() || name[0] == '/') return false;
-    for (const fs::path& part : fs::path(name)) {
-        if (part == "..") return false;
+    for (std::size_t from = 0; from <= name.size();) {
+        const std::size_t end = std::min(name.find('/', from), name.size());
+        if (name.compare(from, end - from, "..") == 0) return false;
+        from = end + 1;
     }
     return IsZoneFile(ZoneFolder() + "/" + name);
 }

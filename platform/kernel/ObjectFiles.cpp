@@ -2,13 +2,14 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QDir>
+#include <QFileInfo>
 #include <QString>
 
 #include "platform/Win32Errors.h"
@@ -34,19 +35,18 @@ LONG ErrorFromErrno(int err) {
 }
 
 // $XDG_RUNTIME_DIR/tidewell when the variable names an absolute folder, then tidewell-<uid>
-// in the temporary folder.
+// in the temporary folder ($TMPDIR when that is a folder, else /tmp).
 std::vector<std::string> RuntimeFolderPaths() {
     std::vector<std::string> paths;
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     if (runtime != nullptr && runtime[0] == '/') {
         paths.push_back(std::string(runtime) + "/tidewell");
     }
-    std::error_code ignored;
-    std::filesystem::path temp = std::filesystem::temp_directory_path(ignored);
-    if (temp.empty()) {
-        temp = "/tmp";
+    QString temp = QDir::tempPath();
+    if (!QFileInfo(temp).isDir()) {
+        temp = QStringLiteral("/tmp");
     }
-    paths.push_back((temp / ("tidewell-" + std::to_string(geteuid()))).string());
+    paths.push_back(temp.toStdString() + "/tidewell-" + std::to_string(geteuid()));
     return paths;
 }
 

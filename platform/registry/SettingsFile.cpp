@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <memory>
 
@@ -12,6 +11,9 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
 
 #include "platform/TerminationSignals.h"
 
@@ -120,8 +122,8 @@ bool FileIdentity::operator==(const FileIdentity& other) const {
 }
 
 std::string SettingsLockPath(const std::string& path) {
-    const std::filesystem::path file(path);
-    return (file.parent_path() / ("." + file.filename().string() + ".lock")).string();
+    const std::size_t name = path.rfind('/') + 1;  // 0 for a bare name
+    return path.substr(0, name) + "." + path.substr(name) + ".lock";
 }
 
 SettingsFile::SettingsFile(std::string path)
@@ -284,8 +286,7 @@ void SettingsFile::RunWriter() {
 
 SettingsFile::Outcome SettingsFile::WriteChanges(SettingsGroups* written,
                                                  FileIdentity* identity) const {
-    std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), ignored);
+    QDir().mkpath(QFileInfo(QString::fromStdString(path_)).absolutePath());
     const int lock =
         open(lockPath_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (lock < 0) {
