@@ -9,6 +9,10 @@
 #     over and over, that is not all black; the display's root is black);
 #   - resident memory (VmRSS, and Pss) 2 s after exec;
 #   - CPU time and context switches (wakeups) of all threads over IDLE_SECONDS of idling.
+# The programs' own files are written back and dropped from the page cache first, so that each
+# is read from disk as after an installation or a reboot: a file the linker has just written
+# sits in the cache in large pieces, which are mapped whole and would count a freshly built
+# program's untouched pages as resident.
 # The programs start in turn, RUNS times each (default 15); medians are reported.
 # Targets against same_paint: start-up (map and paint) <= 1.0 x, memory <= 1.02 x, idle CPU
 # no more than its own.
@@ -42,6 +46,10 @@ for name in "${names[@]}"; do
         echo "missing ${path[$name]}: cmake --build $build --target ${names[*]}" >&2
         exit 2
     }
+done
+sync
+for name in "${names[@]}"; do
+    dd if="${path[$name]}" iflag=nocache count=0 status=none
 done
 work=$(mktemp -d)
 children=()
