@@ -23,7 +23,7 @@ constexpr std::int32_t kNightPixelsPerMeter = 7874;
 
 constexpr const char* kUsage =
     "usage: tidewell-artwork moon <kind 0-3> <north|south> [<scale 1-3>] <out.bmp>\n"
-    "       tidewell-artwork icon <16|32> <out.png>\n"
+    "       tidewell-artwork icon <16|32|48|64> <out.bmp>\n"
     "       tidewell-artwork icon-png <crescent|credits> <size 16-512> <out.png>\n"
     "       tidewell-artwork icon-svg <crescent|credits> <out.svg>\n"
     "       tidewell-artwork night [<scale 1-3>] <out.bmp>\n";
@@ -95,10 +95,13 @@ int RunArtworkCommand(const std::vector<std::string>& args, std::ostream& errors
         if (args.size() != 3) {
             return UsageError(errors, "icon takes a size and an output file");
         }
-        if (args[1] != "16" && args[1] != "32") {
-            return UsageError(errors, "icon size must be 16 or 32, not '" + args[1] + "'");
+        const std::optional<int> size = ParseInt(args[1], 16, 64);
+        if (!size || *size % 16 != 0) {
+            return UsageError(errors, "icon size must be 16, 32, 48 or 64, not '" + args[1] + "'");
         }
-        return Save(args[2], EncodeIndexedPng(IndexedCrescentIcon(std::stoi(args[1]))), errors);
+        // The crescent's own 16 colours where a small icon is drawn, smooth above.
+        const Raster icon = *size <= 32 ? Expand(IndexedCrescentIcon(*size)) : CrescentIcon(*size);
+        return Save(args[2], EncodeBmp32(icon), errors);
     }
     if (command == "icon-png" || command == "icon-svg") {
         const bool png = command == "icon-png";

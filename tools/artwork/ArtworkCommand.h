@@ -1,7 +1,9 @@
 // The command line of the artwork generator: which picture to draw and where to write it.
 //   moon <kind 0-3> <north|south> [<scale 1-3>] <out.bmp>
 //                                             a 120 x 120 phase picture, or 240 / 360 square
-//   icon <16|32> <out.png>                    the 16 x 16 or 32 x 32 16-colour icon
+//   icon <16|32|48|64> <out.bmp>              an image of the programs' window icon, with
+//                                             alpha: at 16 and 32 pixels the 16-colour
+//                                             crescent, at 48 and 64 the smooth one
 //   icon-png <crescent|credits> <size 16-512> <out.png>
 //                                             a launcher icon, smooth: the phase program's
 //                                             crescent or the credits program's night

@@ -1,5 +1,4 @@
-// Encodes a picture as an uncompressed 24-bit bottom-up device-independent bitmap file
-// (file header, 40-byte information header, pixel rows padded to four bytes).
+// Encodes pictures as uncompressed bottom-up device-independent bitmap files.
 #pragma once
 
 #include "tools/artwork/ByteBuffer.h"
@@ -7,6 +6,11 @@
 
 namespace artwork {
 
+// 24 bits a pixel: file header, 40-byte information header, pixel rows padded to four bytes.
 Bytes EncodeBmp24(const Raster& picture, std::int32_t pixelsPerMeter);
+
+// 32 bits a pixel with the coverage as alpha (not premultiplied), which Qt reads without any
+// image plugin: file header, 124-byte information header with the channel masks, sRGB.
+Bytes EncodeBmp32(const Raster& picture);
 
 }  // namespace artwork

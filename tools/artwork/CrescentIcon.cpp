@@ -147,4 +147,16 @@ IndexedImage IndexedCrescentIcon(int size) {
     return image;
 }
 
+Raster Expand(const IndexedImage& image) {
+    Raster picture(image.size, image.size, {}, 0.0);
+    for (int y = 0; y < image.size; ++y) {
+        for (int x = 0; x < image.size; ++x) {
+            const auto i = static_cast<std::size_t>(y * image.size + x);
+            picture.At(x, y) = image.palette[image.indices[i]];
+            picture.AlphaAt(x, y) = image.opaque[i] ? 1.0 : 0.0;
+        }
+    }
+    return picture;
+}
+
 }  // namespace artwork

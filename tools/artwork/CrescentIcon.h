@@ -47,4 +47,8 @@ struct IndexedImage {
 // and take the nearest palette colour; the rest become transparent (index 0, black).
 IndexedImage IndexedCrescentIcon(int size);
 
+// The 16-colour picture as a raster: each pixel its palette colour, fully covered where the
+// mask is opaque and not at all elsewhere.
+Raster Expand(const IndexedImage& image);
+
 }  // namespace artwork

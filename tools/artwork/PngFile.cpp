@@ -5,8 +5,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 namespace artwork {
 
@@ -35,23 +33,18 @@ Bytes Compress(const Bytes& raw) {
     return compressed;
 }
 
-// A PNG file of the given IHDR colour type and bit depth, with the chunks that go before the
-// image data (a palette), and `raw`: the rows, each after its filter byte.
-Bytes Png(int width, int height, std::uint8_t bitDepth, std::uint8_t colorType,
-          const std::vector<std::pair<std::string_view, Bytes>>& before, const Bytes& raw) {
+// An 8-bit RGBA PNG file of `raw`: the rows, each after its filter byte.
+Bytes RgbaPng(int width, int height, const Bytes& raw) {
     Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     Bytes header;
     PutU32BE(header, static_cast<std::uint32_t>(width));
     PutU32BE(header, static_cast<std::uint32_t>(height));
-    header.push_back(bitDepth);
-    header.push_back(colorType);
+    header.push_back(8);  // bits a channel
+    header.push_back(6);  // RGBA
     header.push_back(0);  // deflate
     header.push_back(0);  // adaptive filtering
     header.push_back(0);  // not interlaced
     PutChunk(png, "IHDR", header);
-    for (const auto& [type, data] : before) {
-        PutChunk(png, type, data);
-    }
     PutChunk(png, "IDAT", Compress(raw));
     PutChunk(png, "IEND", {});
     return png;
@@ -75,31 +68,7 @@ Bytes EncodePng(const Raster& picture) {
             raw.push_back(ToByte(picture.AlphaAt(x, y)));
         }
     }
-    return Png(picture.Width(), picture.Height(), 8, 6, {}, raw);  // 8-bit RGBA
-}
-
-Bytes EncodeIndexedPng(const IndexedImage& image) {
-    // Palette entry 16, beyond the image's own colours, is the transparent one.
-    constexpr std::uint8_t kTransparent = 16;
-    Bytes palette;
-    for (const Color& c : image.palette) {
-        palette.push_back(ToByte(c.r));
-        palette.push_back(ToByte(c.g));
-        palette.push_back(ToByte(c.b));
-    }
-    palette.insert(palette.end(), {0, 0, 0});
-    Bytes opacity(kTransparent, 255);
-    opacity.push_back(0);
-
-    Bytes raw;
-    for (int y = 0; y < image.size; ++y) {
-        raw.push_back(0);  // no filter
-        for (int x = 0; x < image.size; ++x) {
-            const auto i = static_cast<std::size_t>(y * image.size + x);
-            raw.push_back(image.opaque[i] ? image.indices[i] : kTransparent);
-        }
-    }
-    return Png(image.size, image.size, 8, 3, {{"PLTE", palette}, {"tRNS", opacity}}, raw);
+    return RgbaPng(picture.Width(), picture.Height(), raw);
 }
 
 }  // namespace artwork

@@ -149,7 +149,7 @@ TEST_F(PhaseWindow, MinimisedItShowsTheIconCentred) {
         expected.fill(shot.pixel(0, 0));
         QPainter painter(&expected);
         // At (507 - 32 + 1) / 2 and (171 - 32 + 1) / 2.
-        painter.drawImage(238, 70, QImage(":/res/icon/128/32.png"));
+        painter.drawImage(238, 70, QImage(":/res/icon/128/32.bmp"));
         painter.end();
         EXPECT_EQ(shot, expected);
         // Dragged while minimised, it shows its icon.

@@ -38,8 +38,8 @@ TEST(ArtworkCommand, WritesEachKindReadableWithNothingLeftBeside) {
         int pixelsPerMeter;  // 0: not checked
     } cases[] = {
         {{"moon", "3", "south", "OUT"}, "BMP", {120, 120}, 2835},
-        {{"icon", "32", "OUT"}, "PNG", {32, 32}, 0},
-        {{"icon", "16", "OUT"}, "PNG", {16, 16}, 0},
+        {{"icon", "32", "OUT"}, "BMP", {32, 32}, 0},
+        {{"icon", "64", "OUT"}, "BMP", {64, 64}, 0},
         {{"icon-png", "crescent", "64", "OUT"}, "PNG", {64, 64}, 0},
         {{"icon-png", "credits", "22", "OUT"}, "PNG", {22, 22}, 0},
         {{"icon-svg", "credits", "OUT"}, "SVG", {256, 256}, 0},
@@ -74,7 +74,8 @@ TEST(ArtworkCommand, RefusesAWrongCommandLineWith2AndUsage) {
         {{"moon", "1", "east", "OUT"}, "hemisphere"},
         {{"moon", "1", "north"}, "moon takes"},
         {{"icon", "OUT"}, "icon takes"},
-        {{"icon", "24", "OUT"}, "icon size must be 16 or 32, not '24'"},
+        {{"icon", "24", "OUT"}, "icon size must be 16, 32, 48 or 64, not '24'"},
+        {{"icon", "128", "OUT"}, "icon size must be"},
         {{"icon-png", "64", "OUT"}, "icon-png takes"},
         {{"icon-png", "sun", "64", "OUT"}, "icon must be crescent or credits, not 'sun'"},
         {{"icon-png", "crescent", "15", "OUT"}, "icon size"},

@@ -1,9 +1,12 @@
-// The program icon: 16-colour images of 16 and 32 pixels, and the smooth PNG pictures of the
-// desktop entry and the larger window icons, each a yellow crescent bulging to the right on a
-// transparent ground.
+// The program icon: the window icon's bitmaps (16-colour images of 16 and 32 pixels, smooth
+// ones above) and the smooth PNG pictures of the desktop entry, each a yellow crescent bulging
+// to the right on a transparent ground.
 #include <gtest/gtest.h>
 
+#include <QSet>
+
 #include "tests/tools/artwork/ImageBytes.h"
+#include "tools/artwork/BmpFile.h"
 #include "tools/artwork/CrescentIcon.h"
 #include "tools/artwork/PngFile.h"
 
@@ -37,26 +40,36 @@ void ExpectCrescent(const QImage& image) {
     EXPECT_LT(opaque, w * h / 2) << "a crescent, not a disc";
 }
 
-// The 16-colour images read back pixel for pixel: the palette colour where the mask is
-// opaque, transparent elsewhere; no more than 16 colours.
-TEST(Icon, SixteenColorImagesOf16And32PixelsReadBackAsDrawn) {
-    for (const int size : {16, 32}) {
+// The window icon's bitmaps read back pixel for pixel with their alpha: at 16 and 32 pixels the
+// palette colour where the mask is opaque and transparent elsewhere, no more than 16 colours;
+// above, the smooth drawing with its partial coverage.
+TEST(Icon, WindowIconBitmapsReadBackAsDrawn) {
+    for (const int size : {16, 32, 64}) {
         SCOPED_TRACE(size);
-        const IndexedImage icon = IndexedCrescentIcon(size);
-        const QImage image = test::Decode(EncodeIndexedPng(icon), "PNG");
+        const bool indexed = size <= 32;
+        const Raster icon = indexed ? Expand(IndexedCrescentIcon(size)) : CrescentIcon(size);
+        const QImage image = test::Decode(EncodeBmp32(icon), "BMP");
         ASSERT_EQ(image.size(), QSize(size, size));
-        EXPECT_EQ(image.format(), QImage::Format_Indexed8);
-        EXPECT_LE(image.colorCount(), 17);  // the 16 colours and the transparent entry
+        EXPECT_EQ(image.format(), QImage::Format_ARGB32);
+        QSet<QRgb> colours;
+        bool partial = false;
         for (int y = 0; y < size; ++y) {
             for (int x = 0; x < size; ++x) {
-                const auto i = static_cast<std::size_t>(y * size + x);
-                const Color& c = icon.palette[icon.indices[i]];
-                const QRgb want = icon.opaque[i] ? qRgb(ToByte(c.r), ToByte(c.g), ToByte(c.b))
-                                                 : qRgba(0, 0, 0, 0);
+                const Color& c = icon.At(x, y);
+                const QRgb want =
+                    qRgba(ToByte(c.r), ToByte(c.g), ToByte(c.b), ToByte(icon.AlphaAt(x, y)));
                 ASSERT_EQ(image.pixel(x, y), want) << x << "," << y;
+                if (qAlpha(want) != 0) colours.insert(want);
+                partial = partial || (qAlpha(want) != 0 && qAlpha(want) != 255);
             }
         }
-        ExpectCrescent(image.convertToFormat(QImage::Format_ARGB32));
+        if (indexed) {
+            EXPECT_LE(colours.size(), 16);
+            EXPECT_FALSE(partial);
+        } else {
+            EXPECT_TRUE(partial) << "the smooth crescent keeps its soft edge";
+        }
+        ExpectCrescent(image);
     }
 }
 
