@@ -1,7 +1,7 @@
 // Numbered resources of the running program, looked up in its Qt resources: pictures under
 // ":/res/bitmap/<id>.bmp" (with their drawings for denser screens, if any, beside them as
-// "<id>@2x.bmp" and "<id>@3x.bmp", Picture.h), icons as one PNG image per size in the folder
-// ":/res/icon/<id>", dialog templates under ":/res/dialog/<id>.json".
+// "<id>@2x.bmp" and "<id>@3x.bmp", Picture.h), icons as one image per size (a 32-bit bitmap) in the
+// folder ":/res/icon/<id>", dialog templates under ":/res/dialog/<id>.json".
 #pragma once
 
 #include <QString>
