@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -34,20 +33,13 @@ LONG ErrorFromErrno(int err) {
     }
 }
 
-// $XDG_RUNTIME_DIR/tidewell when the variable names an absolute folder, then tidewell-<uid>
-// in the temporary folder ($TMPDIR when that is a folder, else /tmp).
-std::vector<std::string> RuntimeFolderPaths() {
-    std::vector<std::string> paths;
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime != nullptr && runtime[0] == '/') {
-        paths.push_back(std::string(runtime) + "/tidewell");
-    }
+// tidewell-<uid> in the temporary folder ($TMPDIR when that is a folder, else /tmp).
+std::string TemporaryFolderPath() {
     QString temp = QDir::tempPath();
     if (!QFileInfo(temp).isDir()) {
         temp = QStringLiteral("/tmp");
     }
-    paths.push_back(temp.toStdString() + "/tidewell-" + std::to_string(geteuid()));
-    return paths;
+    return temp.toStdString() + "/tidewell-" + std::to_string(geteuid());
 }
 
 // The folder is opened without following a link in its place and then checked through the
@@ -71,16 +63,18 @@ int OpenPrivateFolder(const std::string& path, LONG* error) {
     return folder;
 }
 
-// The first of the candidate folders that is safe to use; the reason of the last refusal
-// when none is.
+// $XDG_RUNTIME_DIR/tidewell when the variable names an absolute folder that is safe to use,
+// else the temporary folder's (looked up only then); the reason of the last refusal when
+// neither is.
 int OpenRuntimeFolder(LONG* error) {
-    for (const std::string& path : RuntimeFolderPaths()) {
-        const int folder = OpenPrivateFolder(path, error);
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime != nullptr && runtime[0] == '/') {
+        const int folder = OpenPrivateFolder(std::string(runtime) + "/tidewell", error);
         if (folder >= 0) {
             return folder;
         }
     }
-    return -1;
+    return OpenPrivateFolder(TemporaryFolderPath(), error);
 }
 
 }  // namespace
