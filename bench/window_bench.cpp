@@ -1,5 +1,6 @@
 // What the phase window's own thread spends, offscreen:
 // - one paint of the phase strip (four pictures and twelve lines of text);
+// - the first draw of one of its pictures: reading it from the program's packed resources;
 // - one move: a WM_MOVE through the window's handler, which stores both coordinates under the
 //   slot's key; once with the settings file free, once with its lock held by someone else all
 //   along (the cost must not change: nothing waits for it).
@@ -8,10 +9,12 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <chrono>
+#include <memory>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -21,8 +24,13 @@
 #include "platform/clock/Clock.h"
 #include "platform/registry/KeyLocation.h"
 #include "platform/registry/SettingsFile.h"
+#include "platform/ui/Picture.h"
+#include "platform/ui/Resources.h"
 
 namespace {
+
+constexpr UINT kNewMoonPicture = 129;
+constexpr QSize kPicture(120, 120);
 
 CPhaseDlg* g_dialog = nullptr;
 QWidget* g_window = nullptr;
@@ -35,6 +43,16 @@ void BM_PaintStrip(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PaintStrip)->Unit(benchmark::kMicrosecond);
+
+void BM_FirstDrawOfAPicture(benchmark::State& state) {
+    QImage surface(kPicture, QImage::Format_RGB32);
+    QPainter painter(&surface);
+    for (auto _ : state) {
+        const std::unique_ptr<platform::Picture> picture(LoadBitmap(kNewMoonPicture));
+        picture->Draw(painter, QPoint(0, 0), QRect(QPoint(0, 0), kPicture));
+    }
+}
+BENCHMARK(BM_FirstDrawOfAPicture)->Unit(benchmark::kMicrosecond);
 
 void BM_MoveMessage(benchmark::State& state) {
     int lock = -1;

@@ -55,6 +55,11 @@ const QImage& Picture::Drawing(int scale) const {
     if (!read_[index]) {
         read_[index] = true;
         QImage drawing = ReadImage(scale == 1 ? basePath_ : ScaledPath(basePath_, scale));
+        if (scale == 1 && !size_ && !drawing.isNull()) {
+            // The picture's size is its first drawing's: reading the header as well would unpack
+            // a packed resource a second time.
+            size_ = drawing.size();
+        }
         // A drawing of the wrong size would misplace everything drawn with it: leave it out.
         if (drawing.size() == Size() * scale) {
             // One pixel format for every drawing keeps copying them onto a window a plain blit.
@@ -92,13 +97,14 @@ const QImage& Picture::At(qreal devicePixelRatio) const {
 }
 
 void Picture::Draw(QPainter& painter, QPoint target, QRect source) const {
+    const qreal ratio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
+    // The drawing first: at ratio 1 it gives the size too.
+    const QImage& drawing = At(ratio);
     const QRect part = source.intersected(QRect(QPoint(0, 0), Size()));
     if (part.isEmpty()) {
         return;
     }
     const QPoint at = target + (part.topLeft() - source.topLeft());
-    const qreal ratio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
-    const QImage& drawing = At(ratio);
     const qreal scale = drawing.devicePixelRatio();
     const QRectF from(part.x() * scale, part.y() * scale, part.width() * scale,
                       part.height() * scale);
