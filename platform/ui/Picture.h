@@ -26,7 +26,8 @@ public:
     // basePath with "@2x" and "@3x" before its extension.
     explicit Picture(QString basePath);
 
-    // Read from the file's header when first asked; empty when the file cannot be read.
+    // Read from the file's header when first asked, or taken from the drawing at one pixel per
+    // logical pixel when that was read first; empty when the file cannot be read.
     QSize Size() const;
 
     // The drawing shown at devicePixelRatio: its devicePixelRatio set, so that it covers Size()
